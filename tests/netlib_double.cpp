@@ -1,0 +1,61 @@
+#include "netlib_double.h"
+
+#include <cstring>
+
+namespace netlib_double {
+
+std::vector<std::string> calls;
+OrvaneConvFunc conversion = nullptr;
+OrvaneEndFunc end = nullptr;
+int32_t status = 0;
+std::string address;
+
+void reset() {
+    calls.clear();
+    conversion = nullptr;
+    end = nullptr;
+    status = 0;
+    address.clear();
+}
+
+}  // namespace netlib_double
+
+using namespace netlib_double;
+
+extern "C" {
+
+int32_t ORVANE_API SetRadarSource(const char *name) {
+    calls.push_back("SetRadarSource(" + std::string(name) + ")");
+    return 0;
+}
+
+int32_t ORVANE_API ChangeRadarSource(const char *name) {
+    calls.push_back("ChangeRadarSource(" + std::string(name) + ")");
+    return 0;
+}
+
+int32_t ORVANE_API SetConvRadFunc(OrvaneConvFunc func) {
+    calls.push_back("SetConvRadFunc");
+    conversion = func;
+    return 0;
+}
+
+int32_t ORVANE_API SetEndRadFunc(OrvaneEndFunc func) {
+    calls.push_back("SetEndRadFunc");
+    end = func;
+    return 0;
+}
+
+int32_t ORVANE_API GetRadarSourceStatus(void) {
+    calls.push_back("GetRadarSourceStatus");
+    return status;
+}
+
+int32_t ORVANE_API GetRadarSourceAddr(char *buffer16) {
+    calls.push_back("GetRadarSourceAddr");
+    std::strncpy(buffer16, address.c_str(), 15);
+    buffer16[15] = '\0';
+    return 0;
+}
+
+}  // extern "C"
