@@ -20,40 +20,37 @@ std::atomic_ref<T> cell(std::size_t offset) {
         *reinterpret_cast<T *>(reinterpret_cast<unsigned char *>(&record) + offset));
 }
 
-void write_field(Width width, std::size_t offset, int64_t value) {
-    constexpr auto order = std::memory_order_relaxed;
+// Runs `use` with the field at `offset` as an atomic cell of its own width.
+template <class Use>
+void with_cell(Width width, std::size_t offset, Use use) {
     switch (width) {
         case Width::u16:
-            cell<uint16_t>(offset).store(static_cast<uint16_t>(value), order);
+            use(cell<uint16_t>(offset));
             break;
         case Width::s16:
-            cell<int16_t>(offset).store(static_cast<int16_t>(value), order);
+            use(cell<int16_t>(offset));
             break;
         case Width::u32:
-            cell<uint32_t>(offset).store(static_cast<uint32_t>(value), order);
+            use(cell<uint32_t>(offset));
             break;
         case Width::s32:
-            cell<int32_t>(offset).store(static_cast<int32_t>(value), order);
+            use(cell<int32_t>(offset));
             break;
     }
 }
 
+void write_field(Width width, std::size_t offset, int64_t value) {
+    with_cell(width, offset, [value](auto cell) {
+        using T = typename decltype(cell)::value_type;
+        cell.store(static_cast<T>(value), std::memory_order_relaxed);
+    });
+}
+
 void read_field(Width width, std::size_t offset, void *target) {
-    constexpr auto order = std::memory_order_relaxed;
-    switch (width) {
-        case Width::u16:
-            *static_cast<uint16_t *>(target) = cell<uint16_t>(offset).load(order);
-            break;
-        case Width::s16:
-            *static_cast<int16_t *>(target) = cell<int16_t>(offset).load(order);
-            break;
-        case Width::u32:
-            *static_cast<uint32_t *>(target) = cell<uint32_t>(offset).load(order);
-            break;
-        case Width::s32:
-            *static_cast<int32_t *>(target) = cell<int32_t>(offset).load(order);
-            break;
-    }
+    with_cell(width, offset, [target](auto cell) {
+        using T = typename decltype(cell)::value_type;
+        *static_cast<T *>(target) = cell.load(std::memory_order_relaxed);
+    });
 }
 
 std::size_t place(const Group &group, const Field &field, int64_t entry) {

@@ -55,37 +55,28 @@ const NameCase name_cases[] = {
     {"eight with a bad last one", "ABCDEFG.", nullptr},
 };
 
-TEST_F(Session, InitChecksTheNameAndRegistersInOrder) {
+// Runs `call` on every name case and compares the status and the calls made
+// to the network library; `calls_for` gives the calls for an accepted name.
+void check_names(int16_t (*call)(const char *), Calls (*calls_for)(const std::string &)) {
     for (const NameCase &c : name_cases) {
         netlib_double::reset();
-        const int16_t status = OrvaneInitRadarFunc(c.name, &notify_a);
-        if (c.handed_on == nullptr) {
-            EXPECT_EQ(status, RADAR_REFUSED) << c.legend;
-            EXPECT_EQ(netlib_double::calls, Calls{}) << c.legend;
-        } else {
-            EXPECT_EQ(status, RADAR_OK) << c.legend;
-            EXPECT_EQ(netlib_double::calls,
-                      (Calls{"SetRadarSource(" + std::string(c.handed_on) + ")", "SetConvRadFunc",
-                             "SetEndRadFunc"}))
-                << c.legend;
-        }
+        const int16_t status = call(c.name);
+        const bool accepted = c.handed_on != nullptr;
+        EXPECT_EQ(status, accepted ? RADAR_OK : RADAR_REFUSED) << c.legend;
+        EXPECT_EQ(netlib_double::calls, accepted ? calls_for(c.handed_on) : Calls{}) << c.legend;
     }
 }
 
+TEST_F(Session, InitChecksTheNameAndRegistersInOrder) {
+    check_names([](const char *name) { return OrvaneInitRadarFunc(name, &notify_a); },
+                [](const std::string &copy) {
+                    return Calls{"SetRadarSource(" + copy + ")", "SetConvRadFunc", "SetEndRadFunc"};
+                });
+}
+
 TEST_F(Session, ChangeHostChecksTheNameTheSameWay) {
-    for (const NameCase &c : name_cases) {
-        netlib_double::reset();
-        const int16_t status = OrvaneChangeRadarHost(c.name);
-        if (c.handed_on == nullptr) {
-            EXPECT_EQ(status, RADAR_REFUSED) << c.legend;
-            EXPECT_EQ(netlib_double::calls, Calls{}) << c.legend;
-        } else {
-            EXPECT_EQ(status, RADAR_OK) << c.legend;
-            EXPECT_EQ(netlib_double::calls,
-                      Calls{"ChangeRadarSource(" + std::string(c.handed_on) + ")"})
-                << c.legend;
-        }
-    }
+    check_names(&OrvaneChangeRadarHost,
+                [](const std::string &copy) { return Calls{"ChangeRadarSource(" + copy + ")"}; });
 }
 
 TEST_F(Session, EverySingleByteIsJudgedByTheAllowedSet) {
