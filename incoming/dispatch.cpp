@@ -9,7 +9,8 @@ int16_t ORVANE_CALLBACK conversion_callback(int16_t code, const char *text, int3
     // The reply socket comes first, for every code: answers and the
     // application's own sentences go to the peer of the latest message.
     if (socket != nullptr) session::record_reply_socket(*socket);
-    if (code >= 0 && code < code_count && text != nullptr) handlers[code](text);
+    // A missing text is read as an empty message rather than followed.
+    if (code >= 0 && code < code_count) handlers[code](text != nullptr ? text : "");
     return 0;
 }
 

@@ -568,4 +568,26 @@ TEST(SetGetExamples, EventFlagsAreOrdinaryGroupsForTheApplication) {
     EXPECT_EQ(flag, 0);
 }
 
+TEST(SetGetSlots, A16BitArgumentIsTakenFromTheLow16BitsOfItsSlot) {
+    // Every argument travels in a 32-bit slot; callers in other languages may
+    // leave the upper half of a 16-bit argument's slot set.
+    using Slots = int16_t(RADAR_API *)(uint32_t, uint32_t);
+    const auto set_gain =
+        reinterpret_cast<Slots>(reinterpret_cast<void (*)()>(&OrvaneSetRadarGain));
+    ASSERT_EQ(set_gain(3 + 0x10000u, 100 + 0x7FFF0000u), RADAR_OK);
+    uint16_t mode = 0, level = 0;
+    ASSERT_EQ(OrvaneGetRadarGain(&mode, &level), RADAR_OK);
+    EXPECT_EQ(mode, 3);
+    EXPECT_EQ(level, 100);
+    EXPECT_EQ(set_gain(4 + 0x10000u, 0), RADAR_OUT_OF_RANGE);
+    using SignedSlots = int16_t(RADAR_API *)(uint32_t, uint32_t, uint32_t);
+    const auto set_head =
+        reinterpret_cast<SignedSlots>(reinterpret_cast<void (*)()>(&OrvaneSetRadarNMEAHead));
+    ASSERT_EQ(set_head(1, 3599, 0xFFFF0000u | static_cast<uint16_t>(-1799)), RADAR_OK);
+    uint16_t setting = 0, heading = 0;
+    int16_t value = 0;
+    ASSERT_EQ(OrvaneGetRadarNMEAHead(&setting, &heading, &value), RADAR_OK);
+    EXPECT_EQ(value, -1799);
+}
+
 }  // namespace

@@ -159,6 +159,14 @@ TEST_F(Session, EveryMessageRecordsItsReplySocketWhateverTheCode) {
         EXPECT_TRUE(radar::session::reply_socket(reply)) << c.code;
         EXPECT_EQ(reply, c.socket) << "code " << c.code;
     }
+    // A missing text is not followed either; the socket is still recorded.
+    int32_t handle = 21;
+    EXPECT_EQ(netlib_double::conversion(0, nullptr, &handle), 0);
+    int32_t recorded = 0;
+    EXPECT_TRUE(radar::session::reply_socket(recorded));
+    EXPECT_EQ(recorded, 21);
+    handle = -1;
+    EXPECT_EQ(netlib_double::conversion(3, nullptr, &handle), 0);
     // A missing socket address is skipped, not followed.
     EXPECT_EQ(netlib_double::conversion(3, "$N03,2,50\r\n", nullptr), 0);
     int32_t reply = 0;
