@@ -24,6 +24,9 @@ add_library(radar_objects OBJECT
   session/station_name.cpp
   params/store.cpp
   params/exports.cpp
+  sentences/sender.cpp
+  sentences/builder.cpp
+  sentences/exports.cpp
   incoming/dispatch.cpp
   incoming/handlers.cpp
   echo/line_record.cpp

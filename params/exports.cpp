@@ -9,20 +9,6 @@
 namespace radar::params {
 namespace {
 
-template <class T>
-constexpr Width width_of() {
-    if constexpr (std::is_same_v<T, uint16_t>)
-        return Width::u16;
-    else if constexpr (std::is_same_v<T, int16_t>)
-        return Width::s16;
-    else if constexpr (std::is_same_v<T, uint32_t>)
-        return Width::u32;
-    else {
-        static_assert(std::is_same_v<T, int32_t>, "fields are 16 or 32 bits wide");
-        return Width::s32;
-    }
-}
-
 template <Stem S, class... A>
 constexpr bool set_matches() {
     const Group &g = table[S];

@@ -11,10 +11,11 @@
 #include <initializer_list>
 
 #include "record.h"
+#include "width.h"
 
 namespace radar::params {
 
-enum class Width : uint8_t { u16, s16, u32, s32 };
+using radar::Width;
 
 // What a field's argument does in the Set function.
 enum class Role : uint8_t {

@@ -2,6 +2,9 @@
 // state of a freshly loaded library, so it must not share a process with
 // tests that change it.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdint>
 
@@ -42,6 +45,29 @@ TEST(Fresh, EveryGetReadsZeroBeforeAnySet) {
                                   &status[5], &status[6], &status[7], &status[8], &status[9]),
               RADAR_OK);
     for (auto v : status) EXPECT_EQ(v, 0);
+}
+
+TEST(Fresh, BeforeTheFirstMessageEveryPutReturnsMinusThreeAndSendsNothing) {
+    // Put a socket where standard input was: a handle of 0 must not be taken
+    // for the reply socket.
+    int pair[2];
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    const int saved_input = dup(0);
+    ASSERT_GE(saved_input, 0);
+    ASSERT_EQ(dup2(pair[0], 0), 0);
+
+    EXPECT_EQ(OrvanePutRadarGain(0, 1, 55), RADAR_NOT_SENT);
+    EXPECT_EQ(OrvanePutArpaAllClear(2), RADAR_NOT_SENT);
+    EXPECT_EQ(OrvanePutArpaStatus(2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10), RADAR_NOT_SENT);
+    // Range checks still come first.
+    EXPECT_EQ(OrvanePutRadarGain(0, 4, 55), RADAR_OUT_OF_RANGE);
+
+    pollfd p{pair[1], POLLIN, 0};
+    EXPECT_EQ(poll(&p, 1, 20), 0) << "something was written to descriptor 0";
+    dup2(saved_input, 0);
+    close(saved_input);
+    close(pair[0]);
+    close(pair[1]);
 }
 
 }  // namespace

@@ -125,3 +125,30 @@ inline bool is_tcp_socket(int fd) {
 }
 
 }  // namespace loopback
+
+namespace loopback {
+
+// Both ends of one TCP connection on loopback: `near` is the end the library
+// sends on, `far` the end the test reads from.
+struct Connection {
+    Fd near, far;
+};
+
+inline Connection connect_pair() {
+    Connection c;
+    Station station;
+    if (station.port() == 0) return c;
+    c.near = Fd(::socket(AF_INET, SOCK_STREAM, 0));
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sa.sin_port = htons(station.port());
+    if (::connect(c.near.get(), reinterpret_cast<sockaddr *>(&sa), sizeof sa) != 0) {
+        c.near.reset();
+        return c;
+    }
+    c.far = station.accept_peer();
+    return c;
+}
+
+}  // namespace loopback

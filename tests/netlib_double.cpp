@@ -22,36 +22,40 @@ void reset() {
 
 using namespace netlib_double;
 
+// Visible to the dynamic linker, so that a shared radar library in the same
+// process finds these before the real network library's.
+#define DOUBLE_API __attribute__((visibility("default"))) ORVANE_API
+
 extern "C" {
 
-int32_t ORVANE_API SetRadarSource(const char *name) {
+int32_t DOUBLE_API SetRadarSource(const char *name) {
     calls.push_back("SetRadarSource(" + std::string(name) + ")");
     return 0;
 }
 
-int32_t ORVANE_API ChangeRadarSource(const char *name) {
+int32_t DOUBLE_API ChangeRadarSource(const char *name) {
     calls.push_back("ChangeRadarSource(" + std::string(name) + ")");
     return 0;
 }
 
-int32_t ORVANE_API SetConvRadFunc(OrvaneConvFunc func) {
+int32_t DOUBLE_API SetConvRadFunc(OrvaneConvFunc func) {
     calls.push_back("SetConvRadFunc");
     conversion = func;
     return 0;
 }
 
-int32_t ORVANE_API SetEndRadFunc(OrvaneEndFunc func) {
+int32_t DOUBLE_API SetEndRadFunc(OrvaneEndFunc func) {
     calls.push_back("SetEndRadFunc");
     end = func;
     return 0;
 }
 
-int32_t ORVANE_API GetRadarSourceStatus(void) {
+int32_t DOUBLE_API GetRadarSourceStatus(void) {
     calls.push_back("GetRadarSourceStatus");
     return status;
 }
 
-int32_t ORVANE_API GetRadarSourceAddr(char *buffer16) {
+int32_t DOUBLE_API GetRadarSourceAddr(char *buffer16) {
     calls.push_back("GetRadarSourceAddr");
     std::strncpy(buffer16, address.c_str(), 15);
     buffer16[15] = '\0';

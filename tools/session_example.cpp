@@ -4,11 +4,13 @@
 // port, and the navigation application that loads the library. It enters the
 // station in the stand-in network library's directory, opens a session with
 // OrvaneInitRadarFunc, waits until the network library is connected, lets the
-// station announce a gain setting, and round-trips one setting through the
-// library's parameter record. It exits non-zero when a step fails.
+// station announce a gain setting, orders a gain setting from the station with
+// a command sentence, and round-trips one setting through the library's
+// parameter record. It exits non-zero when a step fails.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -81,6 +83,27 @@ int main() {
     if (send(station, announcement, sizeof announcement - 1, MSG_NOSIGNAL) < 0)
         return fail("station send");
     std::printf("station -> library: $N03,2,50\n");
+
+    // The announcement makes the station the peer of the library's sentences;
+    // until it has been delivered, a Put has nobody to go to (-3).
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    int16_t sent = RADAR_NOT_SENT;
+    while (sent == RADAR_NOT_SENT && Clock::now() < deadline) {
+        sent = OrvanePutRadarGain(RADAR_KIND_ORDER, 2, 50);
+        if (sent == RADAR_NOT_SENT) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    if (sent != RADAR_OK) return fail("OrvanePutRadarGain");
+    const timeval patience{5, 0};  // a station that hears nothing must not hang the example
+    setsockopt(station, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    char order[16] = {};
+    std::size_t got = 0;
+    while (got < 12) {  // "$S03,2,50" CR LF and its zero byte
+        const ssize_t n = recv(station, order + got, 12 - got, 0);
+        if (n <= 0) return fail("station receive");
+        got += static_cast<std::size_t>(n);
+    }
+    if (std::memcmp(order, "$S03,2,50\r\n", 12) != 0) return fail("the order arrived changed");
+    std::printf("library -> station: $S03,2,50 (12 bytes with CR LF and the zero byte)\n");
 
     if (OrvaneSetRadarGain(2, 50) != RADAR_OK) return fail("OrvaneSetRadarGain(2, 50)");
     if (OrvaneSetRadarGain(4, 50) != RADAR_OUT_OF_RANGE) return fail("mode 4 was not refused");
