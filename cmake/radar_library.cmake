@@ -28,6 +28,8 @@ add_library(radar_objects OBJECT
   sentences/builder.cpp
   sentences/exports.cpp
   incoming/dispatch.cpp
+  incoming/scanner.cpp
+  incoming/handler_table.cpp
   incoming/handlers.cpp
   echo/line_record.cpp
 )

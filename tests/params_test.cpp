@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "radar.h"
+#include "record_access.h"
 
 namespace {
 
-using Values = std::vector<int64_t>;
+using namespace record_access;
 
 struct Range {
     bool any;
@@ -24,90 +25,6 @@ struct Range {
 };
 Range In(int64_t lo, int64_t hi) { return {false, lo, hi}; }
 Range Any() { return {true, 0, 0}; }
-
-enum class Shape { plain, numbered, by_value_item };
-
-// A value behind a Get pointer, fenced so that a write of the wrong width
-// shows: a wider write hits `after`, a narrower one leaves filler behind.
-template <class T>
-struct Fenced {
-    uint16_t before = 0xA5A5;
-    T value = static_cast<T>(0x5B5B5B5B);
-    uint16_t after = 0x5A5A;
-    bool intact() const { return before == 0xA5A5 && after == 0x5A5A; }
-    bool written() const { return value != Fenced{}.value; }
-};
-
-struct Access {
-    Shape shape;
-    std::vector<int64_t> type_min, type_max;  // per Set argument
-    std::function<int16_t(const Values &)> set;
-    // Reads every pointer argument; `lead` is the by-value first argument, if
-    // any. `fenced` reports whether every write had the field's width, and
-    // `touched` whether anything was written at all.
-    std::function<int16_t(int64_t lead, Values &out, bool &fenced, bool &touched)> get;
-};
-
-template <class T>
-void limits(Access &a) {
-    a.type_min.push_back(std::numeric_limits<T>::min());
-    a.type_max.push_back(std::numeric_limits<T>::max());
-}
-
-template <class... A, std::size_t... I>
-int16_t call_set(int16_t (*set)(A...), const Values &v, std::index_sequence<I...>) {
-    return set(static_cast<A>(v[I])...);
-}
-
-// Wraps a Get call `get(lead, pointers...)` for pointer types A*...
-template <class... A, class F>
-std::function<int16_t(int64_t, Values &, bool &, bool &)> reader(std::tuple<A...> *, F get) {
-    return [get](int64_t lead, Values &out, bool &fenced, bool &touched) {
-        std::tuple<Fenced<A>...> cells;
-        const int16_t status =
-            std::apply([&](auto &...c) { return get(lead, &c.value...); }, cells);
-        out.clear();
-        fenced = true;
-        touched = false;
-        std::apply(
-            [&](auto &...c) {
-                ((out.push_back(static_cast<int64_t>(c.value)), fenced = fenced && c.intact(),
-                  touched = touched || c.written()),
-                 ...);
-            },
-            cells);
-        return status;
-    };
-}
-
-template <class... A>
-Access plain(int16_t (*set)(A...), int16_t (*get)(A *...)) {
-    Access a{Shape::plain, {}, {}, {}, {}};
-    (limits<A>(a), ...);
-    a.set = [set](const Values &v) { return call_set(set, v, std::index_sequence_for<A...>{}); };
-    a.get = reader(static_cast<std::tuple<A...> *>(nullptr),
-                   [get](int64_t, A *...p) { return get(p...); });
-    return a;
-}
-
-template <class L, class... A>
-Access led(Shape shape, int16_t (*set)(L, A...), int16_t (*get)(L, A *...)) {
-    Access a{shape, {}, {}, {}, {}};
-    limits<L>(a);
-    (limits<A>(a), ...);
-    a.set = [set](const Values &v) { return call_set(set, v, std::index_sequence_for<L, A...>{}); };
-    a.get = reader(static_cast<std::tuple<A...> *>(nullptr),
-                   [get](int64_t lead, A *...p) { return get(static_cast<L>(lead), p...); });
-    return a;
-}
-template <class L, class... A>
-Access numbered(int16_t (*set)(L, A...), int16_t (*get)(L, A *...)) {
-    return led(Shape::numbered, set, get);
-}
-template <class L, class... A>
-Access by_value_item(int16_t (*set)(L, A...), int16_t (*get)(L, A *...)) {
-    return led(Shape::by_value_item, set, get);
-}
 
 struct Row {
     const char *stem;
@@ -385,9 +302,8 @@ int64_t high(const Row &r, std::size_t i) {
     return r.ranges[i].any ? r.access.type_max[i] : r.ranges[i].hi;
 }
 
-// What a Get reads back for a Set of `v`: the pointer arguments only.
 Values stored_part(const Row &r, const Values &v) {
-    return r.access.shape == Shape::plain ? v : Values(v.begin() + 1, v.end());
+    return record_access::stored_part(r.access, v);
 }
 
 Values read(const Row &r, int64_t lead = 1) {

@@ -1,9 +1,10 @@
 // The library and the stand-in network library together, over loopback TCP:
-// a station's message reaches the conversion callback, which records the
-// connection as the reply socket, and bytes sent on that socket reach the
-// station.
+// a station's order reaches the conversion callback, which records the
+// connection as the reply socket, answers on it, applies the order and tells
+// the application.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 
 #include "loopback_station.h"
@@ -16,7 +17,9 @@ namespace {
 
 using namespace loopback;
 
-TEST(SessionOverStandIn, AMessageFromTheStationMakesItTheReplyPeer) {
+std::atomic<int32_t> notified{-1};
+
+TEST(SessionOverStandIn, AnOrderFromTheStationIsAnsweredAppliedAndNotified) {
     Station station;
     ASSERT_NE(station.port(), 0);
     ASSERT_EQ(NetSetStation("RADAR_1", "127.0.0.1", station.port()), 0);
@@ -24,17 +27,23 @@ TEST(SessionOverStandIn, AMessageFromTheStationMakesItTheReplyPeer) {
     ASSERT_FALSE(radar::session::reply_socket(reply));
 
     // The space of the application's name reaches the network library as "_".
-    ASSERT_EQ(OrvaneInitRadarFunc("RADAR 1", [](int32_t) {}), RADAR_OK);
+    ASSERT_EQ(OrvaneInitRadarFunc("RADAR 1", [](int32_t code) { notified.store(code); }), RADAR_OK);
     Fd peer = station.accept_peer();
     ASSERT_GE(peer.get(), 0);
     ASSERT_TRUE(eventually([] { return OrvaneGetRadarSourceStatus() == ORVANE_STATUS_CONNECTED; }));
 
-    ASSERT_TRUE(send_all(peer.get(), "$N03,2,50\r\n"));
-    ASSERT_TRUE(eventually([&] { return radar::session::reply_socket(reply); }));
-
+    ASSERT_TRUE(send_all(peer.get(), "$S03,2,50\r\n"));
     const std::string answer("$N03,2,50\r\n", 12);  // with its zero byte
-    ASSERT_EQ(radar::platform::send_bytes(reply, answer.data(), answer.size()),
-              static_cast<int64_t>(answer.size()));
+    EXPECT_EQ(read_n(peer.get(), answer.size()), answer);
+    ASSERT_TRUE(eventually([] { return notified.load() == 3; }));
+    uint16_t mode = 0, level = 0;
+    ASSERT_EQ(OrvaneGetRadarGain(&mode, &level), RADAR_OK);
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(level, 50);
+    EXPECT_TRUE(radar::session::reply_socket(reply));
+
+    // A request is answered from the record on the same connection.
+    ASSERT_TRUE(send_all(peer.get(), "$R03\r\n"));
     EXPECT_EQ(read_n(peer.get(), answer.size()), answer);
 
     ASSERT_EQ(NetShutdown(), 0);

@@ -3,16 +3,17 @@
 // The program plays both sides: a radar station listening on a loopback TCP
 // port, and the navigation application that loads the library. It enters the
 // station in the stand-in network library's directory, opens a session with
-// OrvaneInitRadarFunc, waits until the network library is connected, lets the
-// station announce a gain setting, orders a gain setting from the station with
-// a command sentence, and round-trips one setting through the library's
-// parameter record. It exits non-zero when a step fails.
+// OrvaneInitRadarFunc and waits until the network library is connected. Then
+// the station announces, requests and orders the gain setting, and the
+// application orders a setting from the station; every sentence both ways is
+// printed and checked. It exits non-zero when a step fails.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -30,8 +31,47 @@ int fail(const char *what) {
     return 1;
 }
 
+std::atomic<int32_t> notices{0};
+std::atomic<int32_t> last_notice{-1};
+
 void RADAR_CALLBACK on_notify(int32_t code) {
     std::printf("  notify: command code 0x%02X\n", code);
+    last_notice.store(code);
+    notices.fetch_add(1);
+}
+
+bool wait_for_notice(int32_t code) {
+    static int32_t seen = 0;
+    const auto deadline = Clock::now() + std::chrono::seconds(5);
+    while (Clock::now() < deadline) {
+        if (notices.load() > seen && last_notice.load() == code) {
+            seen = notices.load();
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return false;
+}
+
+// The station's side of the conversation, printed as it goes.
+bool station_says(int station, const char *text) {
+    std::printf("station -> library: %.*s\n", static_cast<int>(std::strlen(text) - 2), text);
+    return send(station, text, std::strlen(text), MSG_NOSIGNAL) ==
+           static_cast<ssize_t>(std::strlen(text));
+}
+
+// Reads one sentence (its text, CR LF and zero byte) and compares it.
+bool station_hears(int station, const char *expected) {
+    const std::size_t size = std::strlen(expected) + 1;
+    char received[96] = {};
+    for (std::size_t got = 0; got < size;) {
+        const ssize_t n = recv(station, received + got, size - got, 0);
+        if (n <= 0) return false;
+        got += static_cast<std::size_t>(n);
+    }
+    std::printf("library -> station: %.*s (%zu bytes with CR LF and the zero byte)\n",
+                static_cast<int>(size - 3), received, size);
+    return std::memcmp(received, expected, size) == 0;
 }
 
 // A listening socket on 127.0.0.1 at a port the system chooses.
@@ -79,38 +119,39 @@ int main() {
     if (station < 0 || !wait_until_connected()) return fail("no connection to the station");
     std::printf("session open, source status %d (connected)\n", OrvaneGetRadarSourceStatus());
 
-    const char announcement[] = "$N03,2,50\r\n";
-    if (send(station, announcement, sizeof announcement - 1, MSG_NOSIGNAL) < 0)
-        return fail("station send");
-    std::printf("station -> library: $N03,2,50\n");
-
-    // The announcement makes the station the peer of the library's sentences;
-    // until it has been delivered, a Put has nobody to go to (-3).
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    int16_t sent = RADAR_NOT_SENT;
-    while (sent == RADAR_NOT_SENT && Clock::now() < deadline) {
-        sent = OrvanePutRadarGain(RADAR_KIND_ORDER, 2, 50);
-        if (sent == RADAR_NOT_SENT) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (sent != RADAR_OK) return fail("OrvanePutRadarGain");
     const timeval patience{5, 0};  // a station that hears nothing must not hang the example
     setsockopt(station, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
-    char order[16] = {};
-    std::size_t got = 0;
-    while (got < 12) {  // "$S03,2,50" CR LF and its zero byte
-        const ssize_t n = recv(station, order + got, 12 - got, 0);
-        if (n <= 0) return fail("station receive");
-        got += static_cast<std::size_t>(n);
-    }
-    if (std::memcmp(order, "$S03,2,50\r\n", 12) != 0) return fail("the order arrived changed");
-    std::printf("library -> station: $S03,2,50 (12 bytes with CR LF and the zero byte)\n");
 
-    if (OrvaneSetRadarGain(2, 50) != RADAR_OK) return fail("OrvaneSetRadarGain(2, 50)");
-    if (OrvaneSetRadarGain(4, 50) != RADAR_OUT_OF_RANGE) return fail("mode 4 was not refused");
+    // The station announces a gain setting: the library applies it to its
+    // record and tells the application.
+    if (!station_says(station, "$N03,2,50\r\n")) return fail("station send");
+    if (!wait_for_notice(0x03)) return fail("no notice of the announcement");
     uint16_t mode = 0, level = 0;
-    if (OrvaneGetRadarGain(&mode, &level) != RADAR_OK || mode != 2 || level != 50)
-        return fail("gain did not read back as stored");
-    std::printf("gain stored and read back: mode %u, level %u (mode 4 refused)\n", mode, level);
+    OrvaneGetRadarGain(&mode, &level);
+    if (mode != 2 || level != 50) return fail("the announcement was not applied");
+    std::printf("  record: gain mode %u, level %u\n", mode, level);
+
+    // The station asks for the gain: the library answers from its record.
+    if (!station_says(station, "$R03\r\n")) return fail("station send");
+    if (!station_hears(station, "$N03,2,50\r\n")) return fail("no answer to the request");
+
+    // The station orders a new gain: the library answers, applies, tells.
+    if (!station_says(station, "$S03,3,60\r\n")) return fail("station send");
+    if (!station_hears(station, "$N03,3,60\r\n")) return fail("no answer to the order");
+    if (!wait_for_notice(0x03)) return fail("no notice of the order");
+    OrvaneGetRadarGain(&mode, &level);
+    if (mode != 3 || level != 60) return fail("the order was not applied");
+    std::printf("  record: gain mode %u, level %u\n", mode, level);
+
+    // The application orders a setting from the station.
+    if (OrvanePutRadarACRain(RADAR_KIND_ORDER, 40) != RADAR_OK) return fail("OrvanePutRadarACRain");
+    if (!station_hears(station, "$S06,40\r\n")) return fail("the order did not arrive");
+
+    // The record refuses what is out of range, and changes nothing then.
+    if (OrvaneSetRadarGain(4, 50) != RADAR_OUT_OF_RANGE) return fail("mode 4 was not refused");
+    OrvaneGetRadarGain(&mode, &level);
+    if (mode != 3 || level != 60) return fail("a refused Set changed the record");
+    std::printf("application: OrvaneSetRadarGain(4, 50) refused, record unchanged\n");
 
     NetShutdown();
     std::printf("session ended, source status %d\n", OrvaneGetRadarSourceStatus());
