@@ -32,6 +32,12 @@ add_library(radar_objects OBJECT
   incoming/handler_table.cpp
   incoming/handlers.cpp
   echo/line_record.cpp
+  echo/socket_table.cpp
+  echo/decoder.cpp
+  echo/trails.cpp
+  echo/ring.cpp
+  echo/recording.cpp
+  echo/receiver.cpp
 )
 target_include_directories(radar_objects
   PUBLIC ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/orvane

@@ -47,6 +47,13 @@ TEST(Fresh, EveryGetReadsZeroBeforeAnySet) {
     for (auto v : status) EXPECT_EQ(v, 0);
 }
 
+TEST(Fresh, NoEchoLineWaitsBeforeTheEchoSideStarts) {
+    EchoLineRecord record{};
+    record.Sweep = 77;
+    EXPECT_EQ(OrvaneGetRadarEchoData(&record), 0);
+    EXPECT_EQ(record.Sweep, 77);
+}
+
 TEST(Fresh, BeforeTheFirstMessageEveryPutReturnsMinusThreeAndSendsNothing) {
     // Put a socket where standard input was: a handle of 0 must not be taken
     // for the reply socket.

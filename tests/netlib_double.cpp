@@ -1,6 +1,7 @@
 #include "netlib_double.h"
 
 #include <cstring>
+#include <mutex>
 
 namespace netlib_double {
 
@@ -8,14 +9,26 @@ std::vector<std::string> calls;
 OrvaneConvFunc conversion = nullptr;
 OrvaneEndFunc end = nullptr;
 int32_t status = 0;
-std::string address;
+
+namespace {
+std::mutex address_lock;
+std::string source_address;
+std::atomic<uint64_t> address_calls{0};
+}  // namespace
+
+void set_source_address(const std::string &dotted) {
+    std::lock_guard<std::mutex> held(address_lock);
+    source_address = dotted;
+}
+
+uint64_t source_address_calls() { return address_calls.load(); }
 
 void reset() {
     calls.clear();
     conversion = nullptr;
     end = nullptr;
     status = 0;
-    address.clear();
+    set_source_address("");
 }
 
 }  // namespace netlib_double
@@ -56,9 +69,12 @@ int32_t DOUBLE_API GetRadarSourceStatus(void) {
 }
 
 int32_t DOUBLE_API GetRadarSourceAddr(char *buffer16) {
-    calls.push_back("GetRadarSourceAddr");
-    std::strncpy(buffer16, address.c_str(), 15);
-    buffer16[15] = '\0';
+    {
+        std::lock_guard<std::mutex> held(address_lock);
+        std::strncpy(buffer16, source_address.c_str(), 15);
+        buffer16[15] = '\0';
+    }
+    address_calls.fetch_add(1);
     return 0;
 }
 
