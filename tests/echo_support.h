@@ -8,14 +8,18 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "netlib_double.h"
+#include "radar.h"
 
 namespace echo_support {
 
@@ -114,6 +118,47 @@ class Radar {
 
   private:
     uint64_t expected_ = netlib_double::source_address_calls();
+};
+
+// What an echo callback saw of one line.
+struct Seen {
+    EchoLineRecord record;
+    std::array<uint8_t, 512> levels;
+};
+
+// Lines delivered to the echo callback, collected across threads.
+class Collector {
+  public:
+    void add(const EchoLineRecord &line) {
+        Seen s{line, {}};
+        const uint8_t *data = line.Data;
+        std::copy(data, data + 512, s.levels.begin());
+        std::lock_guard<std::mutex> held(lock_);
+        seen_.push_back(s);
+    }
+    std::vector<Seen> take() {
+        std::lock_guard<std::mutex> held(lock_);
+        std::vector<Seen> lines;
+        lines.swap(seen_);
+        return lines;
+    }
+    std::size_t size() {
+        std::lock_guard<std::mutex> held(lock_);
+        return seen_.size();
+    }
+    // Waits until at least `count` lines are in (bounded); false on time-out.
+    bool wait_for(std::size_t count) {
+        const auto deadline = Clock::now() + std::chrono::seconds(10);
+        while (size() < count) {
+            if (Clock::now() > deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+  private:
+    std::mutex lock_;
+    std::vector<Seen> seen_;
 };
 
 }  // namespace echo_support

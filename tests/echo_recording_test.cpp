@@ -1,0 +1,341 @@
+// Recording the echo stream to real files, recording one revolution, and
+// playing recordings back in place of the live stream.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "echo_support.h"
+#include "netlib_double.h"
+#include "radar.h"
+
+namespace {
+
+using namespace echo_support;
+
+Collector collector;
+
+// A callback that can be held at a chosen sweep, so a test can act while
+// the receiver is in the middle of a file.
+std::mutex gate_lock;
+std::condition_variable gate_changed;
+int hold_at_sweep = -1;
+bool held = false;
+
+void RADAR_CALLBACK collect(EchoLineRecord *line) {
+    collector.add(*line);
+    std::unique_lock<std::mutex> lock(gate_lock);
+    if (line->Sweep == hold_at_sweep) {
+        held = true;
+        gate_changed.notify_all();
+        gate_changed.wait_for(lock, std::chrono::seconds(10), [] { return hold_at_sweep < 0; });
+        held = false;
+    }
+}
+
+void start_echo() {
+    static const bool started = [] {
+        netlib_double::set_source_address(radar_address);
+        return OrvaneInitRadarEchoFunc(&collect) == RADAR_OK;
+    }();
+    ASSERT_TRUE(started);
+}
+
+Bytes file_bytes(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void write_file(const std::string &path, const Bytes &bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes join(const std::vector<Bytes> &parts) {
+    Bytes all;
+    for (const Bytes &p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+std::vector<int> sweeps_of(const std::vector<Seen> &lines) {
+    std::vector<int> s;
+    for (const Seen &l : lines) s.push_back(l.record.Sweep);
+    return s;
+}
+
+std::vector<int> modes_of(const std::vector<Seen> &lines) {
+    std::vector<int> m;
+    for (const Seen &l : lines) m.push_back(l.record.Mode);
+    return m;
+}
+
+class Recording : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        start_echo();
+        char pattern[] = "/tmp/radar-recording-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        directory_ = pattern;
+        ASSERT_EQ(OrvaneSetTrailTime(0), RADAR_OK);
+        ASSERT_TRUE(radar.send(datagram(1, 62, 1, {})));
+        ASSERT_TRUE(radar.settle());
+        collector.take();
+    }
+    void TearDown() override {
+        OrvaneRecEndRadarEcho();
+        OrvaneReadEndRadarEcho();
+        std::system(("rm -rf " + directory_).c_str());
+    }
+
+    std::string path(const char *name) const { return directory_ + "/" + name; }
+
+    // Plays `file` back and returns its lines once `expected` have arrived
+    // and the playback has ended.
+    std::vector<Seen> play(const std::string &file, std::size_t expected) {
+        EXPECT_EQ(OrvaneReadStartRadarEcho(file.c_str()), RADAR_OK);
+        EXPECT_TRUE(collector.wait_for(expected));
+        EXPECT_TRUE(wait_until_ended());
+        return collector.take();
+    }
+
+    // The playback state has reached "ended" once a recording is refused for
+    // it (a refused start leaves its file alone, so a scratch path will do).
+    bool wait_until_ended() {
+        const std::string probe = path("ended-probe");
+        const auto deadline = Clock::now() + std::chrono::seconds(10);
+        while (Clock::now() < deadline) {
+            // While playing, a recording start is refused too; the end shows
+            // as the file having been read to its end, which leaves nothing
+            // more to deliver: wait for the delivered count to stay put.
+            const std::size_t before = collector.size();
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (collector.size() == before &&
+                OrvaneRecStartRadarEcho(probe.c_str()) == RADAR_REFUSED)
+                return true;
+        }
+        return false;
+    }
+
+    void back_to_live() {
+        ASSERT_EQ(OrvaneReadEndRadarEcho(), RADAR_OK);
+        ASSERT_TRUE(radar.settle());
+        collector.take();
+    }
+
+    Radar radar;
+    std::string directory_;
+};
+
+// Three datagrams, one without lines, all with the same header.
+std::vector<Bytes> three() {
+    return {datagram(32, 30, 2,
+                     {Line{10, 0, false, true, {{1, 3}, {2, 4}}}, Line{11, 0, true, false, {}}}),
+            datagram(32, 30, 2, {}),
+            datagram(32, 30, 2, {Line{12, 5, false, true, {{2, 0}, {3, 7}}}})};
+}
+
+TEST_F(Recording, ARecordingIsTheRadarsDatagramsByteForByte) {
+    const std::string file = path("echo.rec");
+    ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
+    for (const Bytes &d : three()) ASSERT_TRUE(radar.send(d));
+    ASSERT_TRUE(radar.send(three()[0], "127.0.0.2"));  // not the radar's
+    Bytes bad = three()[0];
+    bad[8] += 1;  // a word count that disagrees with the length
+    ASSERT_TRUE(radar.send(bad));
+    ASSERT_TRUE(radar.settle());
+    ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
+    const Bytes recorded = file_bytes(file);
+    EXPECT_EQ(recorded, join(three()));
+    EXPECT_EQ(three()[1].size(), 14u) << "a datagram without lines is 14 bytes";
+}
+
+TEST_F(Recording, PlaybackGivesTheSameLinesWithMode2AndMode3FromAClearedPicture) {
+    // Live, sample 20 holds an echo that no recorded line names, and trails are on.
+    ASSERT_EQ(OrvaneSetTrailTime(80), RADAR_OK);
+    ASSERT_TRUE(radar.send(datagram(32, 30, 2, {Line{10, 0, false, true, {{20, 6}}}})));
+    ASSERT_TRUE(radar.settle());  // taken live, before the recording starts
+    const std::string file = path("echo.rec");
+    ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
+    for (const Bytes &d : three()) ASSERT_TRUE(radar.send(d));
+    ASSERT_TRUE(radar.settle());
+    ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
+    const auto live = collector.take();
+    ASSERT_EQ(live.size(), 4u);
+    EXPECT_EQ(live[1].levels[20], 6);
+
+    const auto played = play(file, 3);
+    ASSERT_EQ(played.size(), 3u);
+    EXPECT_EQ(sweeps_of(played), (std::vector<int>{10, 11, 12}));
+    EXPECT_EQ(modes_of(played), (std::vector<int>{2, 2, 3}));
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        EXPECT_EQ(played[i].levels[20], 0) << "line " << i << ": the picture starts cleared";
+        EXPECT_EQ(played[i].levels[1], live[i + 1].levels[1]);
+        EXPECT_EQ(played[i].record.LineFlag, live[i + 1].record.LineFlag);
+        EXPECT_EQ(played[i].record.BearingOffset, live[i + 1].record.BearingOffset);
+    }
+    EXPECT_EQ(played[2].levels[2], 0) << "set to 0 by the line";
+    EXPECT_EQ(played[2].levels[3], 7);
+
+    // Back to live: a live datagram decodes with Mode 1, from a cleared picture.
+    back_to_live();
+    ASSERT_TRUE(radar.send(datagram(32, 30, 2, {Line{13, 0, false, false, {}}})));
+    ASSERT_TRUE(radar.settle());
+    const auto again = collector.take();
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0].record.Mode, 1);
+    EXPECT_EQ(again[0].levels[3], 0);
+}
+
+TEST_F(Recording, AOneDatagramFileGivesMode3AndEndsThePlayback) {
+    const std::string file = path("one.rec");
+    write_file(file, three()[0]);
+    const auto played = play(file, 2);
+    EXPECT_EQ(modes_of(played), (std::vector<int>{3, 3}));
+    // Ended, not live: a recording is refused, and the file at its path kept.
+    const std::string kept = path("kept.rec");
+    write_file(kept, Bytes{'k', 'e', 'e', 'p'});
+    EXPECT_EQ(OrvaneRecStartRadarEcho(kept.c_str()), RADAR_REFUSED);
+    EXPECT_EQ(file_bytes(kept), (Bytes{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(OrvaneReadEndRadarEcho(), RADAR_OK);
+}
+
+TEST_F(Recording, RefusalsChangeNothing) {
+    const std::string file = path("echo.rec"), other = path("other.rec");
+    write_file(other, three()[0]);
+    EXPECT_EQ(OrvaneRecEndRadarEcho(), RADAR_REFUSED) << "no recording runs";
+    EXPECT_EQ(OrvaneReadEndRadarEcho(), RADAR_REFUSED) << "no playback";
+    EXPECT_EQ(OrvaneRecStartRadarEcho((directory_ + "/missing/x.rec").c_str()), RADAR_REFUSED);
+    EXPECT_EQ(OrvaneReadStartRadarEcho((directory_ + "/missing.rec").c_str()), RADAR_REFUSED);
+    EXPECT_EQ(OrvaneRecStartRadarEchoOneScreen((directory_ + "/missing/x.rec").c_str()),
+              RADAR_REFUSED);
+    EXPECT_EQ(OrvaneRecStartRadarEcho(nullptr), RADAR_REFUSED);
+
+    ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
+    EXPECT_EQ(OrvaneReadStartRadarEcho(other.c_str()), RADAR_REFUSED) << "recording";
+    EXPECT_EQ(OrvaneReadEndRadarEcho(), RADAR_REFUSED) << "recording";
+    ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
+
+    // Hold the playback at its first line: the state is "playing".
+    {
+        std::lock_guard<std::mutex> lock(gate_lock);
+        hold_at_sweep = 10;
+    }
+    ASSERT_EQ(OrvaneReadStartRadarEcho(other.c_str()), RADAR_OK);
+    {
+        std::unique_lock<std::mutex> lock(gate_lock);
+        ASSERT_TRUE(gate_changed.wait_for(lock, std::chrono::seconds(10), [] { return held; }));
+    }
+    const Bytes before = file_bytes(other);
+    EXPECT_EQ(OrvaneRecStartRadarEcho(other.c_str()), RADAR_REFUSED) << "playing";
+    EXPECT_EQ(file_bytes(other), before) << "a refused start leaves the file alone";
+    EXPECT_EQ(OrvaneRecEndRadarEcho(), RADAR_REFUSED) << "playing";
+    {
+        std::lock_guard<std::mutex> lock(gate_lock);
+        hold_at_sweep = -1;
+    }
+    gate_changed.notify_all();
+    EXPECT_TRUE(wait_until_ended());
+    collector.take();
+}
+
+TEST_F(Recording, OneRevolutionIsRecordedFromSweep0ToSweep8190) {
+    const std::string file = path("screen.rec");
+    ASSERT_EQ(OrvaneRecStartRadarEchoOneScreen(file.c_str()), RADAR_OK);
+    const Bytes at4000 = datagram(16, 31, 1, {Line{4000, 0, false, false, {}}});
+    const Bytes from0 = datagram(16, 31, 1,
+                                 {Line{8000, 0, false, false, {}}, Line{0, 0, false, false, {}},
+                                  Line{1, 0, false, false, {}}});
+    const Bytes middle = datagram(16, 31, 1, {Line{4096, 0, false, false, {}}});
+    const Bytes to8190 =
+        datagram(16, 31, 1, {Line{8190, 0, false, false, {}}, Line{8191, 0, false, false, {}}});
+    const Bytes after = datagram(16, 31, 1, {Line{0, 0, false, false, {}}});
+    for (const Bytes &d : {at4000, from0, middle, to8190, after}) ASSERT_TRUE(radar.send(d));
+    ASSERT_TRUE(radar.settle());
+    // Nothing at 4000; the datagram holding sweep 0 once for each line from
+    // there on; the one that reaches 8190 once; nothing after it.
+    EXPECT_EQ(file_bytes(file), join({from0, from0, middle, to8190}));
+    collector.take();
+}
+
+TEST_F(Recording, PlayedBackDatagramsAreCapturedInOneRevolutionToo) {
+    const std::string source = path("source.rec"), screen = path("screen.rec");
+    const Bytes start = datagram(16, 32, 1, {Line{0, 0, false, false, {}}});
+    const Bytes end = datagram(16, 32, 1, {Line{8191, 0, false, false, {}}});
+    write_file(source, join({start, end, start}));
+    ASSERT_EQ(OrvaneRecStartRadarEchoOneScreen(screen.c_str()), RADAR_OK);
+    const auto played = play(source, 3);
+    EXPECT_EQ(played.size(), 3u);
+    EXPECT_EQ(file_bytes(screen), join({start, end}));
+}
+
+TEST_F(Recording, AFileThatCannotYieldAWholeDatagramEndsThePlaybackCleanly) {
+    const Bytes good = three()[0];
+    Bytes oversize = three()[2];
+    oversize[8] = 0xFF;  // 1023 words: more than the receive buffer holds
+    oversize[9] = 0x03;
+    const struct {
+        const char *legend;
+        Bytes bytes;
+        std::size_t lines;
+    } files[] = {
+        {"empty", {}, 0},
+        {"cut inside a header", Bytes(good.begin(), good.begin() + 5), 0},
+        {"cut inside the second datagram", join({good, Bytes(good.begin(), good.end() - 3)}), 2},
+        {"a word count past the buffer", join({good, oversize, good}), 2},
+    };
+    for (const auto &f : files) {
+        const std::string file = path("bad.rec");
+        write_file(file, f.bytes);
+        const auto played = play(file, f.lines);
+        EXPECT_EQ(played.size(), f.lines) << f.legend;
+        for (const Seen &l : played) EXPECT_EQ(l.record.Mode, 2) << f.legend;
+        back_to_live();
+        ASSERT_TRUE(radar.send(datagram(32, 30, 2, {Line{14, 0, false, false, {}}})));
+        ASSERT_TRUE(radar.settle());
+        const auto live = collector.take();
+        ASSERT_EQ(live.size(), 1u) << f.legend;
+        EXPECT_EQ(live[0].record.Mode, 1) << f.legend;
+    }
+}
+
+TEST_F(Recording, ANewPlaybackStartsAtTheFirstByteOfItsOwnFile) {
+    const std::string first = path("first.rec"), second = path("second.rec");
+    write_file(first, join({three()[0], three()[2], three()[0]}));
+    write_file(second, join({datagram(16, 33, 1, {Line{500, 0, false, true, {{4, 4}}}}),
+                             datagram(16, 33, 1, {Line{501, 0, false, false, {}}})}));
+    {
+        std::lock_guard<std::mutex> lock(gate_lock);
+        hold_at_sweep = 12;  // the second datagram of the first file
+    }
+    ASSERT_EQ(OrvaneReadStartRadarEcho(first.c_str()), RADAR_OK);
+    {
+        std::unique_lock<std::mutex> lock(gate_lock);
+        ASSERT_TRUE(gate_changed.wait_for(lock, std::chrono::seconds(10), [] { return held; }));
+    }
+    // The receiver holds the first file's look-ahead byte; the switch happens
+    // before it makes a live pass.
+    ASSERT_EQ(OrvaneReadEndRadarEcho(), RADAR_OK);
+    ASSERT_EQ(OrvaneReadStartRadarEcho(second.c_str()), RADAR_OK);
+    collector.take();
+    {
+        std::lock_guard<std::mutex> lock(gate_lock);
+        hold_at_sweep = -1;
+    }
+    gate_changed.notify_all();
+    ASSERT_TRUE(collector.wait_for(2));
+    EXPECT_TRUE(wait_until_ended());
+    const auto played = collector.take();
+    ASSERT_EQ(played.size(), 2u);
+    EXPECT_EQ(sweeps_of(played), (std::vector<int>{500, 501}));
+    EXPECT_EQ(modes_of(played), (std::vector<int>{2, 3}));
+    EXPECT_EQ(played[1].levels[4], 4);
+}
+
+}  // namespace
