@@ -38,6 +38,10 @@ add_library(radar_objects OBJECT
   echo/ring.cpp
   echo/recording.cpp
   echo/receiver.cpp
+  geometry/trig.cpp
+  geometry/fixed_point.cpp
+  geometry/cpa.cpp
+  geometry/exports.cpp
 )
 target_include_directories(radar_objects
   PUBLIC ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/orvane
