@@ -11,12 +11,7 @@ namespace {
 
 template <Stem S, class... A>
 constexpr bool set_matches() {
-    const Group &g = table[S];
-    if (g.count != sizeof...(A)) return false;
-    const Width widths[] = {width_of<A>()...};
-    for (std::size_t i = 0; i < g.count; ++i)
-        if (widths[i] != g.fields[i].width) return false;
-    return true;
+    return widths_match<A...>(table[S].fields, table[S].count);
 }
 
 template <Stem S, class... A>

@@ -9,18 +9,9 @@ namespace radar::sentences {
 namespace {
 
 template <PutStem S, class... A>
-constexpr bool matches() {
-    const Sentence &s = catalogue[S];
-    if (s.count != sizeof...(A)) return false;
-    const Width widths[] = {Width::u16, width_of<A>()...};  // a leading dummy keeps it non-empty
-    for (std::size_t i = 0; i < s.count; ++i)
-        if (widths[i + 1] != s.arguments[i].width) return false;
-    return true;
-}
-
-template <PutStem S, class... A>
 int16_t put(uint16_t kind, A... values) {
-    static_assert(matches<S, A...>(), "Put arguments disagree with the row");
+    static_assert(widths_match<A...>(catalogue[S].arguments, catalogue[S].count),
+                  "Put arguments disagree with the row");
     const int64_t numbers[] = {0, static_cast<int64_t>(values)...};
     return sentences::put(catalogue[S], kind, numbers + 1);
 }
