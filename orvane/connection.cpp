@@ -3,9 +3,9 @@
 // The conversion callback receives the address of an int32_t holding the
 // connection's descriptor, and the radar library keeps that handle to send
 // answers from other threads. A closed number could be reused by the system
-// for an unrelated file, so the handle is one number allocated once: each
-// new connection is moved onto it, and a lost one is replaced by an idle
-// socket of ours on which every send fails.
+// for an unrelated file, so where the system allows it (POSIX) the handle is
+// one number allocated once: each new connection is moved onto it, and a lost
+// one is replaced by an idle socket of ours on which every send fails.
 #include <chrono>
 #include <optional>
 #include <thread>
@@ -99,10 +99,13 @@ class Connection {
             sock::close_fd(fresh);
             return false;
         }
-        if (!sock::adopt(g.handle, fresh)) {
+        const sock::Fd handle = sock::adopt(g.handle, fresh);
+        if (handle == sock::kNoFd) {
             sock::retire(g.handle);
             return false;
         }
+        g.handle = handle;
+        g.handle_given = handle;
         g.status.store(ORVANE_STATUS_CONNECTED);
         return true;
     }

@@ -22,7 +22,7 @@ struct Directory {
     Entry entries[kStationsMax];
 };
 
-constinit Directory g_dir{};
+ORVANE_CONSTINIT Directory g_dir{};
 
 Entry *entry_named(const char *name) {
     for (Entry &e : g_dir.entries)

@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-constinit SessionState g_session{};
+ORVANE_CONSTINIT SessionState g_session{};
 
 namespace {
 

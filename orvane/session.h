@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "directory.h"
+#include "exported.h"
 #include "orvane.h"
 
 namespace orvane {
@@ -35,7 +36,7 @@ struct SessionState {
     std::atomic<OrvaneEndFunc> end{nullptr};
 };
 
-extern constinit SessionState g_session;
+extern ORVANE_CONSTINIT SessionState g_session;
 
 // The connection thread's body; it runs while g_session.session == session.
 void run_connection(uint32_t session);

@@ -1,6 +1,6 @@
 // socket_io.h - the few socket operations the connection needs.
 //
-// One implementation per platform (socket_posix.cpp); nothing else in the
+// One implementation per platform (socket_posix.cpp, socket_win32.cpp); nothing else in the
 // library calls the operating system's socket interface.
 #ifndef ORVANE_SOCKET_IO_H
 #define ORVANE_SOCKET_IO_H
@@ -28,12 +28,16 @@ Fd begin_connect(const uint8_t ip[4], uint16_t port);
 // Waits up to `ms` for a connect begun by begin_connect to finish.
 Wait finish_connect(Fd fd, int ms);
 
-// Moves the connection of `fresh` onto the number `stable` (in blocking mode,
-// so sends on the handle behave as on any plain socket) and closes `fresh`.
-bool adopt(Fd stable, Fd fresh);
+// Makes the connection of `fresh` the handle's, in blocking mode so sends on
+// the handle behave as on any plain socket, and returns the handle to use
+// from now on (kNoFd on failure). Where descriptors can be moved (POSIX) the
+// connection moves onto the number `stable` and the handle never changes;
+// elsewhere (Windows) `fresh` becomes the handle and `stable` is closed.
+Fd adopt(Fd stable, Fd fresh);
 
-// Ends the connection on `stable` and leaves an idle socket of ours on the
-// number, so a kept copy of the handle can never reach someone else's file.
+// Ends the connection on `stable`. On POSIX an idle socket of ours takes its
+// number, so a kept copy of the handle can never reach someone else's file;
+// on Windows the socket is shut down and stays open until the next adopt.
 void retire(Fd stable);
 
 // Waits up to `ms` until `fd` has data, an end or an error to report.

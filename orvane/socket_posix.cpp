@@ -85,10 +85,10 @@ Wait finish_connect(Fd fd, int ms) {
     return Wait::ready;
 }
 
-bool adopt(Fd stable, Fd fresh) {
+Fd adopt(Fd stable, Fd fresh) {
     const bool ok = set_nonblocking(fresh, false) && move_onto(fresh, stable);
     ::close(fresh);
-    return ok;
+    return ok ? stable : kNoFd;
 }
 
 void retire(Fd stable) {

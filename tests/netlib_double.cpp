@@ -37,7 +37,11 @@ using namespace netlib_double;
 
 // Visible to the dynamic linker, so that a shared radar library in the same
 // process finds these before the real network library's.
+#if defined(_WIN32)
+#define DOUBLE_API ORVANE_API
+#else
 #define DOUBLE_API __attribute__((visibility("default"))) ORVANE_API
+#endif
 
 extern "C" {
 
