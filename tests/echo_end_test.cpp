@@ -1,11 +1,7 @@
 // The end of the session stops the echo side: no line is delivered after the
 // end flag is set, not even the rest of the datagram in hand, and the
 // receiver gives the echo port back.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 
@@ -24,16 +20,6 @@ void RADAR_CALLBACK end_at_first_line(EchoLineRecord *) {
     if (delivered.fetch_add(1) == 0) netlib_double::end();
 }
 
-bool port_is_free() {
-    const int s = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(echo_port);
-    const bool free = ::bind(s, reinterpret_cast<sockaddr *>(&a), sizeof a) == 0;
-    ::close(s);
-    return free;
-}
-
 TEST(EchoEnd, NoLineIsDeliveredOnceTheSessionHasEnded) {
     netlib_double::set_source_address(radar_address);
     ASSERT_EQ(OrvaneInitRadarFunc("RADAR1", nullptr), RADAR_OK);  // registers the end callback
@@ -45,9 +31,9 @@ TEST(EchoEnd, NoLineIsDeliveredOnceTheSessionHasEnded) {
                                      Line{3, 0, false, false, {}}})));
     // The receiver ends and closes the echo socket: the port comes free.
     const auto deadline = Clock::now() + std::chrono::seconds(10);
-    while (!port_is_free() && Clock::now() < deadline)
+    while (!port_is_free(echo_port) && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    EXPECT_TRUE(port_is_free());
+    EXPECT_TRUE(port_is_free(echo_port));
     EXPECT_EQ(delivered.load(), 1);
 }
 

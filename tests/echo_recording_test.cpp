@@ -1,14 +1,15 @@
 // Recording the echo stream to real files, recording one revolution, and
 // playing recordings back in place of the live stream.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <condition_variable>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "echo_support.h"
@@ -47,6 +48,21 @@ void start_echo() {
     ASSERT_TRUE(started);
 }
 
+// A new, empty folder of the test's own under the system's temporary folder.
+std::filesystem::path new_folder() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    if (error) return {};
+    std::random_device seed;
+    std::mt19937_64 pick(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder = base / ("radar-recording-" + std::to_string(pick()));
+        if (fs::create_directory(folder, error)) return folder;
+    }
+    return {};
+}
+
 Bytes file_bytes(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
@@ -80,9 +96,9 @@ class Recording : public ::testing::Test {
   protected:
     void SetUp() override {
         start_echo();
-        char pattern[] = "/tmp/radar-recording-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory_ = pattern;
+        folder_ = new_folder();
+        ASSERT_FALSE(folder_.empty());
+        directory_ = folder_.string();
         ASSERT_EQ(OrvaneSetTrailTime(0), RADAR_OK);
         ASSERT_TRUE(radar.send(datagram(1, 62, 1, {})));
         ASSERT_TRUE(radar.settle());
@@ -91,7 +107,12 @@ class Recording : public ::testing::Test {
     void TearDown() override {
         OrvaneRecEndRadarEcho();
         OrvaneReadEndRadarEcho();
-        std::system(("rm -rf " + directory_).c_str());
+        if (folder_.empty()) return;
+        // Windows refuses to remove a file that is still open: a file the
+        // library left open shows here.
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+        EXPECT_FALSE(error) << "removing " << directory_ << ": " << error.message();
     }
 
     std::string path(const char *name) const { return directory_ + "/" + name; }
@@ -130,6 +151,7 @@ class Recording : public ::testing::Test {
     }
 
     Radar radar;
+    std::filesystem::path folder_;
     std::string directory_;
 };
 

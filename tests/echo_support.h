@@ -3,14 +3,10 @@
 // knowing when the receiver has dealt with everything sent so far.
 #pragma once
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -20,6 +16,7 @@
 
 #include "netlib_double.h"
 #include "radar.h"
+#include "test_sockets.h"
 
 namespace echo_support {
 
@@ -75,23 +72,56 @@ inline Bytes datagram(uint16_t sample_count, uint8_t scale_code, uint8_t nibble,
     return d;
 }
 
-// Sends one datagram to port 10024 on 127.0.0.1 from `from` (any 127.x
-// address works on loopback).
+// Sends one datagram to port 10024 on 127.0.0.1 from a socket bound to `from`
+// (any 127.x address can be bound on loopback; see senders_kept).
 inline bool send_from(const char *from, const Bytes &bytes) {
-    const int s = ::socket(AF_INET, SOCK_DGRAM, 0);
-    if (s < 0) return false;
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    inet_pton(AF_INET, from, &local.sin_addr);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(echo_port);
-    inet_pton(AF_INET, radar_address, &to.sin_addr);
-    const bool ok = ::bind(s, reinterpret_cast<sockaddr *>(&local), sizeof local) == 0 &&
-                    ::sendto(s, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr *>(&to),
-                             sizeof to) == static_cast<ssize_t>(bytes.size());
-    ::close(s);
+    using namespace test_sockets;
+    const int s = open_socket(SOCK_DGRAM);
+    if (s == no_socket) return false;
+    const bool ok = bind_to(s, ipv4(from)) &&
+                    send_to(s, bytes.data(), bytes.size(), ipv4(radar_address, echo_port)) ==
+                        static_cast<long>(bytes.size());
+    close_socket(s);
     return ok;
+}
+
+// Whether a socket of the test's own can take `port` on every local address:
+// no other socket holds it.
+inline bool port_is_free(uint16_t port) {
+    using namespace test_sockets;
+    const int s = open_socket(SOCK_DGRAM);
+    const bool free = bind_to(s, ipv4(nullptr, port));
+    close_socket(s);
+    return free;
+}
+
+// Whether a datagram leaves with the 127.x address its socket is bound to as
+// its sender. Linux keeps it; Wine sends every loopback datagram from
+// 127.0.0.1, whatever the socket is bound to. On Windows it is asked once, of
+// sockets of the test's own on a free port.
+inline bool senders_kept() {
+#if defined(_WIN32)
+    static const bool kept = [] {
+        using namespace test_sockets;
+        const int in = open_socket(SOCK_DGRAM), out = open_socket(SOCK_DGRAM);
+        bool same = false;
+        if (bind_to(in, ipv4(radar_address)) && bind_to(out, ipv4("127.0.0.2"))) {
+            const uint8_t probe = 1;
+            uint8_t got[4];
+            sockaddr_in from{};
+            same = send_to(out, &probe, 1,
+                           ipv4(radar_address, ntohs(bound_address(in).sin_port))) == 1 &&
+                   wait_readable(in, 5000) && receive_from(in, got, sizeof got, from) == 1 &&
+                   from.sin_addr.s_addr == ipv4("127.0.0.2").sin_addr.s_addr;
+        }
+        close_socket(in);
+        close_socket(out);
+        return same;
+    }();
+    return kept;
+#else
+    return true;
+#endif
 }
 
 // Counts the datagrams the receiver will look at (every one it receives
@@ -100,14 +130,21 @@ inline bool send_from(const char *from, const Bytes &bytes) {
 class Radar {
   public:
     bool send(const Bytes &bytes, const char *from = radar_address) {
-        if (!bytes.empty() && bytes.size() <= 1024) ++expected_;
+        if (std::strcmp(from, radar_address) != 0 && !senders_kept()) return send_as(from, bytes);
+        if (counted(bytes)) ++expected_;
         return send_from(from, bytes);
     }
 
     // Sends a datagram the receiver drops (from a foreign address) and waits
     // until the receiver has taken it: everything sent before is done with.
     bool settle(const char *foreign = "127.0.0.9") {
-        if (!send(datagram(16, 0, 1, {}), foreign)) return false;
+        return send(datagram(16, 0, 1, {}), foreign) && all_taken();
+    }
+
+  private:
+    static bool counted(const Bytes &bytes) { return !bytes.empty() && bytes.size() <= 1024; }
+
+    bool all_taken() const {
         const auto deadline = Clock::now() + std::chrono::seconds(10);
         while (netlib_double::source_address_calls() < expected_) {
             if (Clock::now() > deadline) return false;
@@ -116,7 +153,25 @@ class Radar {
         return true;
     }
 
-  private:
+    // Where every datagram arrives from 127.0.0.1, one "from" another
+    // address is sent from 127.0.0.1 while the double names the radar at an
+    // address that makes the receiver's comparison come out as it would for
+    // `from`: 127.0.0.1 when `from` is the address the double names, `from`
+    // itself otherwise. The receiver asks once per datagram, so the double
+    // names it only while this datagram is the one being looked at.
+    bool send_as(const char *from, const Bytes &bytes) {
+        if (!all_taken()) return false;
+        const std::string radar = netlib_double::source_address();
+        netlib_double::set_source_address(radar == from ? radar_address : from);
+        bool sent = send_from(radar_address, bytes);
+        if (sent && counted(bytes)) {
+            ++expected_;
+            sent = all_taken();
+        }
+        netlib_double::set_source_address(radar);
+        return sent;
+    }
+
     uint64_t expected_ = netlib_double::source_address_calls();
 };
 

@@ -5,9 +5,6 @@
 // they must draw and whether the record takes them, a request with the answer
 // it must draw from the record, and messages that must be refused whole.
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "guard_page.h"
 #include "loopback_station.h"
 #include "netlib_double.h"
 #include "radar.h"
@@ -1241,33 +1239,26 @@ TEST_F(Incoming, WithoutNotifyCallbackMessagesAreStillApplied) {
 TEST_F(Incoming, NoMessageIsReadPastItsZeroByteOrItsLimit) {
     // Texts that end right before an unreadable page: whatever a handler
     // reads past them stops the test program.
-    const long page = sysconf(_SC_PAGESIZE);
-    auto *pages = static_cast<char *>(
-        mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-    ASSERT_NE(pages, MAP_FAILED);
-    ASSERT_EQ(mprotect(pages + page, page, PROT_NONE), 0);
-    char *const end = pages + page;
+    GuardPage guard;
+    ASSERT_TRUE(guard.ready());
+    const std::size_t page = guard.size();
     const std::string unterminated[] = {std::string(page, '9'), std::string(page, ','),
                                         "$S03," + std::string(page - 5, '1')};
     for (int16_t code = 0; code < 88; ++code) {
         for (const std::string &text : unterminated) {
-            std::memcpy(end - text.size(), text.data(), text.size());  // no zero byte anywhere
-            int32_t handle = connection_.near.get();
-            netlib_double::conversion(code, end - text.size(), &handle);
+            int32_t handle = connection_.near.get();  // no zero byte anywhere
+            netlib_double::conversion(code, guard.place(text), &handle);
         }
         for (const char *tail : {"$S03,1*", "$S13,2,1*F", "$R1D,", "$S56,FFFF*"}) {
-            const std::size_t size = std::strlen(tail) + 1;
-            std::memcpy(end - size, tail, size);
-            int32_t handle = connection_.near.get();
-            netlib_double::conversion(code, end - size, &handle);
+            int32_t handle = connection_.near.get();  // the zero byte is the last readable one
+            netlib_double::conversion(code, guard.place(std::string(tail) + '\0'), &handle);
         }
     }
-    munmap(pages, 2 * page);
     // Drain what the requests and orders among them answered, then check the
     // connection still carries sentences whole.
     while (readable(connection_.far.get())) {
         char sink[4096];
-        if (recv(connection_.far.get(), sink, sizeof sink, 0) <= 0) break;
+        if (test_sockets::receive_some(connection_.far.get(), sink, sizeof sink) <= 0) break;
     }
     expect_nothing_more("after the long messages");
 }

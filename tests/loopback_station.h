@@ -2,21 +2,15 @@
 // the loopback tests share. Every wait is bounded by a deadline.
 #pragma once
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <thread>
 #include <utility>
+
+#include "test_sockets.h"
 
 namespace loopback {
 
@@ -33,10 +27,7 @@ inline bool eventually(const std::function<bool()> &done) {
     return true;
 }
 
-inline bool readable(int fd) {
-    pollfd p{fd, POLLIN, 0};
-    return ::poll(&p, 1, 5) > 0;
-}
+inline bool readable(int fd) { return test_sockets::wait_readable(fd, 5); }
 
 class Fd {
   public:
@@ -48,7 +39,7 @@ class Fd {
     }
     ~Fd() { reset(); }
     void reset() {
-        if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+        if (fd_ >= 0) test_sockets::close_socket(std::exchange(fd_, -1));
     }
     int get() const { return fd_; }
 
@@ -59,24 +50,20 @@ class Fd {
 // The radar station's command port.
 class Station {
   public:
-    Station() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof sa;
-        auto *addr = reinterpret_cast<sockaddr *>(&sa);
-        if (::bind(fd_.get(), addr, len) == 0 && ::listen(fd_.get(), 4) == 0 &&
-            ::getsockname(fd_.get(), addr, &len) == 0)
-            port_ = ntohs(sa.sin_port);
+    Station() : fd_(test_sockets::open_socket(SOCK_STREAM)) {
+        using namespace test_sockets;
+        if (bind_to(fd_.get(), ipv4("127.0.0.1")) && ::listen(native(fd_.get()), 4) == 0)
+            port_ = ntohs(bound_address(fd_.get()).sin_port);
     }
     uint16_t port() const { return port_; }
     void close() { fd_.reset(); }
 
     Fd accept_peer() {
         if (!eventually([&] { return readable(fd_.get()); })) return Fd{};
-        Fd peer(::accept(fd_.get(), nullptr, nullptr));
-        const int one = 1;  // so each write of a test leaves as its own segment
-        ::setsockopt(peer.get(), IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        using namespace test_sockets;
+        Fd peer(from_native(::accept(native(fd_.get()), nullptr, nullptr)));
+        // So each write of a test leaves as its own segment.
+        set_option(peer.get(), IPPROTO_TCP, TCP_NODELAY, 1);
         return peer;
     }
 
@@ -87,7 +74,7 @@ class Station {
 
 inline bool send_all(int fd, const std::string &bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+        const long n = test_sockets::send_some(fd, bytes.data() + done, bytes.size() - done);
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -100,7 +87,7 @@ inline std::string read_n(int fd, std::size_t n) {
     while (got.size() < n && Clock::now() < until) {
         char buf[256];
         if (!readable(fd)) continue;
-        const ssize_t r = ::recv(fd, buf, std::min(sizeof buf, n - got.size()), 0);
+        const long r = test_sockets::receive_some(fd, buf, std::min(sizeof buf, n - got.size()));
         if (r <= 0) break;
         got.append(buf, static_cast<std::size_t>(r));
     }
@@ -112,16 +99,15 @@ inline bool sees_end(int fd) {
     return eventually([fd] {
         char buf[256];
         if (!readable(fd)) return false;
-        const ssize_t r = ::recv(fd, buf, sizeof buf, 0);
-        return r == 0 || (r < 0 && errno == ECONNRESET);
+        const long r = test_sockets::receive_some(fd, buf, sizeof buf);
+        return r == 0 || (r < 0 && test_sockets::last_error_was_reset());
     });
 }
 
 // An open TCP socket: what a handle must stay, never a closed number.
 inline bool is_tcp_socket(int fd) {
     int type = 0;
-    socklen_t len = sizeof type;
-    return ::getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &len) == 0 && type == SOCK_STREAM;
+    return test_sockets::get_option(fd, SOL_SOCKET, SO_TYPE, type) && type == SOCK_STREAM;
 }
 
 }  // namespace loopback
@@ -138,12 +124,8 @@ inline Connection connect_pair() {
     Connection c;
     Station station;
     if (station.port() == 0) return c;
-    c.near = Fd(::socket(AF_INET, SOCK_STREAM, 0));
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = htons(station.port());
-    if (::connect(c.near.get(), reinterpret_cast<sockaddr *>(&sa), sizeof sa) != 0) {
+    c.near = Fd(test_sockets::open_socket(SOCK_STREAM));
+    if (!test_sockets::connect_to(c.near.get(), test_sockets::ipv4("127.0.0.1", station.port()))) {
         c.near.reset();
         return c;
     }

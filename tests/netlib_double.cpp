@@ -12,13 +12,18 @@ int32_t status = 0;
 
 namespace {
 std::mutex address_lock;
-std::string source_address;
+std::string address_text;
 std::atomic<uint64_t> address_calls{0};
 }  // namespace
 
 void set_source_address(const std::string &dotted) {
     std::lock_guard<std::mutex> held(address_lock);
-    source_address = dotted;
+    address_text = dotted;
+}
+
+std::string source_address() {
+    std::lock_guard<std::mutex> held(address_lock);
+    return address_text;
 }
 
 uint64_t source_address_calls() { return address_calls.load(); }
@@ -75,7 +80,7 @@ int32_t DOUBLE_API GetRadarSourceStatus(void) {
 int32_t DOUBLE_API GetRadarSourceAddr(char *buffer16) {
     {
         std::lock_guard<std::mutex> held(address_lock);
-        std::strncpy(buffer16, source_address.c_str(), 15);
+        std::strncpy(buffer16, address_text.c_str(), 15);
         buffer16[15] = '\0';
     }
     address_calls.fetch_add(1);

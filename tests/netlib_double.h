@@ -20,6 +20,7 @@ extern int32_t status;  // what GetRadarSourceStatus answers
 // The source address, asked for by the echo receiver's thread for every
 // datagram: set and counted thread-safely, and not logged in `calls`.
 void set_source_address(const std::string &dotted);
+std::string source_address();
 uint64_t source_address_calls();
 
 void reset();

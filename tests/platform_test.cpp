@@ -1,13 +1,13 @@
-// The POSIX side of the platform seam, through real sockets and threads.
+// The platform seam of the system the tests run on, through real sockets and
+// threads.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstring>
 #include <thread>
 
+#include "loopback_station.h"
 #include "platform/lock.h"
 #include "platform/net.h"
 #include "platform/thread.h"
@@ -18,25 +18,27 @@ using namespace radar::platform;
 using Clock = std::chrono::steady_clock;
 
 TEST(PlatformNet, SendDeliversTheBytesInOneCall) {
-    int pair[2];
-    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    loopback::Connection pair = loopback::connect_pair();
+    ASSERT_GE(pair.far.get(), 0);
     const char sentence[] = "$S03,1,55\r\n";
-    EXPECT_EQ(send_bytes(pair[0], sentence, sizeof sentence),
+    EXPECT_EQ(send_bytes(pair.near.get(), sentence, sizeof sentence),
               static_cast<int64_t>(sizeof sentence));
-    char received[32] = {};
-    EXPECT_EQ(recv(pair[1], received, sizeof received, 0), static_cast<ssize_t>(sizeof sentence));
-    EXPECT_EQ(std::memcmp(received, sentence, sizeof sentence), 0);
-    close(pair[0]);
-    close(pair[1]);
+    EXPECT_EQ(loopback::read_n(pair.far.get(), sizeof sentence),
+              std::string(sentence, sizeof sentence));
 }
 
 TEST(PlatformNet, APeerThatHasGoneFailsTheSendWithoutASignal) {
-    int pair[2];
-    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
-    close(pair[1]);
-    // Without care this raises SIGPIPE and ends the test program.
-    EXPECT_EQ(send_bytes(pair[0], "x", 1), -1);
-    close(pair[0]);
+    loopback::Connection pair = loopback::connect_pair();
+    ASSERT_GE(pair.far.get(), 0);
+    // The far end is closed with a reset, so the near end learns at once that
+    // the peer has gone, without a first send that would still be taken.
+    ASSERT_TRUE(test_sockets::reset_at_close(pair.far.get()));
+    pair.far.reset();
+    ASSERT_TRUE(loopback::eventually([&] { return loopback::readable(pair.near.get()); }));
+    // Without care a send on a broken connection raises SIGPIPE and ends the
+    // test program; every one fails.
+    EXPECT_EQ(send_bytes(pair.near.get(), "x", 1), -1);
+    EXPECT_EQ(send_bytes(pair.near.get(), "x", 1), -1);
 }
 
 TEST(PlatformNet, ABadHandleFails) { EXPECT_EQ(send_bytes(-1, "x", 1), -1); }

@@ -3,8 +3,10 @@
 // radar expects; every range check; the 32-bit argument slots; the results
 // of a send that cannot go out.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
+
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include <cstdint>
 #include <functional>
@@ -751,14 +753,45 @@ TEST_F(Put, APeerThatHasGoneGivesMinusThreeAndTheProcessLivesOn) {
     EXPECT_EQ(OrvanePutArpaAllClear(0), RADAR_NOT_SENT);
 }
 
+// An open handle of another kind: a pipe's end on POSIX, an event on Windows.
+class NoSocket {
+  public:
+    NoSocket(const NoSocket &) = delete;
+    NoSocket &operator=(const NoSocket &) = delete;
+#if defined(_WIN32)
+    NoSocket() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~NoSocket() {
+        if (event_ != nullptr) CloseHandle(event_);
+    }
+    bool open() const { return event_ != nullptr; }
+    int32_t handle() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(event_)); }
+
+  private:
+    HANDLE event_;
+#else
+    NoSocket() {
+        if (pipe(ends_) != 0) ends_[0] = ends_[1] = -1;
+    }
+    ~NoSocket() {
+        if (open()) {
+            close(ends_[0]);
+            close(ends_[1]);
+        }
+    }
+    bool open() const { return ends_[1] >= 0; }
+    int32_t handle() const { return ends_[1]; }
+
+  private:
+    int ends_[2];
+#endif
+};
+
 TEST_F(Put, AReplyHandleThatIsNoSocketGivesMinusThree) {
-    int pipe_ends[2];
-    ASSERT_EQ(pipe(pipe_ends), 0);
-    int32_t handle = pipe_ends[1];
+    NoSocket other;
+    ASSERT_TRUE(other.open());
+    int32_t handle = other.handle();
     netlib_double::conversion(3, "$N03,1,1\r\n", &handle);
     EXPECT_EQ(OrvanePutRadarGain(0, 1, 55), RADAR_NOT_SENT);
-    close(pipe_ends[0]);
-    close(pipe_ends[1]);
 }
 
 TEST(PutCatalogue, CoversEveryCommandCodeWithASentence) {

@@ -6,8 +6,6 @@
 #include "incoming/scanner.h"
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
@@ -15,6 +13,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "guard_page.h"
 
 namespace {
 
@@ -689,40 +689,6 @@ TEST(ScannerBounds, NothingPastTheLongestMessageIsRead) {
 
 // ---------------------------------------------------------------------------
 // Overreads against a page that cannot be read.
-
-// Two pages: the first readable, the second not. `place` puts bytes so that the
-// last one sits right before the unreadable page.
-class GuardPage {
-  public:
-    GuardPage() {
-        page_ = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-        void *p =
-            mmap(nullptr, 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (p == MAP_FAILED) return;
-        base_ = static_cast<char *>(p);
-        if (mprotect(base_ + page_, page_, PROT_NONE) != 0) {
-            munmap(base_, 2 * page_);
-            base_ = nullptr;
-        }
-    }
-    ~GuardPage() {
-        if (base_ != nullptr) munmap(base_, 2 * page_);
-    }
-    GuardPage(const GuardPage &) = delete;
-    GuardPage &operator=(const GuardPage &) = delete;
-
-    bool ready() const { return base_ != nullptr; }
-    std::size_t size() const { return page_; }
-    const char *place(const std::string &bytes) {
-        char *start = base_ + page_ - bytes.size();
-        std::memcpy(start, bytes.data(), bytes.size());
-        return start;
-    }
-
-  private:
-    std::size_t page_ = 0;
-    char *base_ = nullptr;
-};
 
 constexpr const char *three_values = "n%4s%1d%1d%1d";
 constexpr const char *ten_hex = "n%4s%1x%1x%1x%1x%1x%1x%1x%1x%1x%1x";

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building and testing the library needs, when it is missing.
+# Installs what building and testing the library needs, when it is missing:
+# the Linux toolchain and GoogleTest, and for the Windows builds Debian's
+# mingw-w64 cross compilers (posix thread model) and Wine's 64-bit loader.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev googletest binutils)
+packages=(cmake g++ make binutils libgtest-dev libgmock-dev googletest
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 wine64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -11,5 +14,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO=sudo
   $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds and tests everything: the Linux library and its test suite, then the
+# 32-bit Windows DLL (checked by its export table) and the 64-bit Windows
+# build, whose tests run under Wine. Fails on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=2
+
+echo "== Linux build and tests"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRADAR_WERROR=ON
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 120
+
+echo "== 32-bit Windows: radar.dll and orvane.dll export tables"
+cmake --preset windows-i686 -DRADAR_WERROR=ON
+cmake --build --preset windows-i686 -j"$jobs"
+ctest --preset windows-i686
+
+echo "== 64-bit Windows: the test suite under Wine"
+cmake --preset windows-x86_64 -DRADAR_WERROR=ON
+cmake --build --preset windows-x86_64 -j"$jobs"
+export WINEDEBUG=-all
+wine=/usr/lib/wine/wine64
+probe=build-win64/bin/cpa_test.exe
+if ! timeout 120 "$wine" "$probe" --gtest_list_tests >/dev/null 2>&1; then
+  echo "!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
+  echo "!!! Wine cannot run Windows programs on this machine: the Windows tests did"
+  echo "!!! NOT run. The export tables were checked above; this run fails so that"
+  echo "!!! it cannot pass without the Windows tests."
+  echo "!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
+  exit 1
+fi
+ctest --preset windows-x86_64
