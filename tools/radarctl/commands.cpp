@@ -1,0 +1,201 @@
+// radarctl's smaller commands: cpa, info, render and sim.
+#include "commands.h"
+
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "capture.h"
+#include "ppi.h"
+#include "radar.h"
+#include "sim.h"
+
+namespace radarctl {
+
+using Clock = std::chrono::steady_clock;
+
+Options::Options(const std::vector<std::string> &args, const std::vector<std::string> &names) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        if (a.rfind("-", 0) != 0) {
+            positional_.push_back(a);
+            continue;
+        }
+        bool known = false;
+        for (const std::string &n : names) known = known || n == a;
+        if (!known) {
+            std::fprintf(stderr, "radarctl: unknown option %s\n", a.c_str());
+            ok_ = false;
+            continue;
+        }
+        if (a == "--verbose") {
+            values_.emplace_back(a, "1");
+        } else if (i + 1 < args.size()) {
+            values_.emplace_back(a, args[++i]);
+        } else {
+            std::fprintf(stderr, "radarctl: %s needs a value\n", a.c_str());
+            ok_ = false;
+        }
+    }
+}
+
+bool Options::has(const std::string &name) const {
+    for (const auto &v : values_)
+        if (v.first == name) return true;
+    return false;
+}
+
+std::string Options::text(const std::string &name, const std::string &fallback) const {
+    for (const auto &v : values_)
+        if (v.first == name) return v.second;
+    return fallback;
+}
+
+double Options::number(const std::string &name, double fallback) const {
+    const std::string t = text(name);
+    if (t.empty()) return fallback;
+    char *end = nullptr;
+    const double value = std::strtod(t.c_str(), &end);
+    return (end != nullptr && *end == '\0') ? value : NAN;
+}
+
+int run_cpa(const std::vector<std::string> &args) {
+    const Options o(args, {"--range", "--bearing", "--own-speed", "--own-course", "--target-speed",
+                           "--target-course"});
+    const double range = o.number("--range", NAN), bearing = o.number("--bearing", NAN);
+    const double own_speed = o.number("--own-speed", 0), own_course = o.number("--own-course", 0);
+    const double target_speed = o.number("--target-speed", 0),
+                 target_course = o.number("--target-course", 0);
+    if (!o.ok() || std::isnan(range) || std::isnan(bearing) || std::isnan(own_speed) ||
+        std::isnan(own_course) || std::isnan(target_speed) || std::isnan(target_course)) {
+        std::fprintf(stderr,
+                     "radarctl cpa: --range NM and --bearing DEG are needed; speeds in knots, "
+                     "courses in degrees\n");
+        return 2;
+    }
+    int32_t cpa = 0, tcpa = 0;
+    const auto tenths = [](double v) { return static_cast<int16_t>(std::lround(v * 10)); };
+    const int16_t status = OrvaneCalCpaTcpa(
+        static_cast<int32_t>(std::lround(range * 100)), tenths(bearing), tenths(own_speed),
+        tenths(own_course), tenths(target_speed), tenths(target_course), &cpa, &tcpa);
+    if (status != RADAR_OK) {
+        std::fprintf(
+            stderr,
+            "radarctl cpa: refused (range 0 to 255.99 NM, bearings and courses 0 to 359.9 deg, "
+            "speeds 0 to 999.9 kn)\n");
+        return 1;
+    }
+    std::printf("CPA  %.4f NM\nTCPA %.4f min%s\n", cpa / 65536.0, tcpa / 65536.0,
+                tcpa < 0 ? " (the closest point is past)" : "");
+    return 0;
+}
+
+int run_info(const std::vector<std::string> &args) {
+    const Options o(args, {});
+    if (!o.ok() || o.positional().size() != 1) {
+        std::fprintf(stderr, "usage: radarctl info FILE\n");
+        return 2;
+    }
+    RecordingInfo info;
+    if (!inspect_recording(o.positional()[0], info)) {
+        std::fprintf(stderr, "radarctl info: cannot read %s\n", o.positional()[0].c_str());
+        return 1;
+    }
+    std::fputs(describe(info).c_str(), stdout);
+    return 0;
+}
+
+// Plays `path` through the library and waits until its last datagram's lines
+// have come, or until nothing more comes (a file that ends early).
+bool play_back(Capture &capture, const std::string &path) {
+    capture.clear(true);
+    if (OrvaneReadStartRadarEcho(path.c_str()) != RADAR_OK) return false;
+    uint64_t seen = 0;
+    auto quiet_since = Clock::now();
+    const auto deadline = Clock::now() + std::chrono::seconds(120);
+    while (!capture.last_played.load() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const uint64_t now = capture.played_lines.load();
+        if (now != seen) {
+            seen = now;
+            quiet_since = Clock::now();
+        } else if (Clock::now() - quiet_since > std::chrono::seconds(2)) {
+            break;
+        }
+    }
+    OrvaneReadEndRadarEcho();
+    return true;
+}
+
+int run_render(const std::vector<std::string> &args) {
+    const Options o(args, {"-o", "--size"});
+    const double size = o.number("--size", 512);
+    if (!o.ok() || o.positional().size() != 1 || !o.has("-o") || std::isnan(size) || size < 64 ||
+        size > 4096) {
+        std::fprintf(stderr, "usage: radarctl render FILE -o OUT.png [--size 64..4096]\n");
+        return 2;
+    }
+    Capture &capture = Capture::start();
+    if (!play_back(capture, o.positional()[0])) {
+        std::fprintf(stderr, "radarctl render: cannot play %s\n", o.positional()[0].c_str());
+        return 1;
+    }
+    auto picture = std::make_unique<PolarPicture>();
+    capture.picture(true, *picture);
+    if (!write_png(render_ppi(*picture, static_cast<int>(size)), o.text("-o"))) {
+        std::fprintf(stderr, "radarctl render: cannot write %s\n", o.text("-o").c_str());
+        return 1;
+    }
+    std::printf("%llu lines drawn into %s\n",
+                static_cast<unsigned long long>(capture.played_lines.load()), o.text("-o").c_str());
+    return 0;
+}
+
+namespace {
+std::atomic<bool> interrupted{false};
+void on_interrupt(int) { interrupted.store(true); }
+}  // namespace
+
+int run_sim(const std::vector<std::string> &args) {
+    const Options o(args, {"--address", "--port", "--echo-to", "--rpm", "--seconds", "--verbose"});
+    StationOptions options;
+    options.bind_address = o.text("--address", options.bind_address);
+    options.command_port = static_cast<uint16_t>(o.number("--port", 0));
+    options.echo_address = o.text("--echo-to", options.echo_address);
+    options.rpm = o.number("--rpm", options.rpm);
+    options.verbose = o.has("--verbose");
+    const double seconds = o.number("--seconds", 0);
+    if (!o.ok() || std::isnan(options.rpm) || options.rpm <= 0 || std::isnan(seconds)) {
+        std::fprintf(stderr,
+                     "usage: radarctl sim [--address A] [--port P] [--echo-to A] [--rpm N] "
+                     "[--seconds S] [--verbose]\n");
+        return 2;
+    }
+    Station station(options);
+    if (!station.start()) {
+        std::fprintf(stderr, "radarctl sim: cannot listen on %s:%u\n", options.bind_address.c_str(),
+                     options.command_port);
+        return 1;
+    }
+    std::printf("radar station: commands on %s:%u (TCP), echo to %s:10024 (UDP), %.0f rpm\n",
+                options.bind_address.c_str(), station.port(), options.echo_address.c_str(),
+                options.rpm);
+    std::fflush(stdout);
+    std::signal(SIGINT, on_interrupt);
+    std::signal(SIGTERM, on_interrupt);
+    const auto start = Clock::now();
+    while (!interrupted.load() &&
+           (seconds <= 0 || Clock::now() - start < std::chrono::duration<double>(seconds)))
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    station.stop();
+    std::printf("%llu datagrams, %llu revolutions sent\n",
+                static_cast<unsigned long long>(station.datagrams_sent()),
+                static_cast<unsigned long long>(station.revolutions_sent()));
+    return 0;
+}
+
+}  // namespace radarctl

@@ -1,0 +1,178 @@
+// The synthetic scene: a coast to the north-east, three ships, sea clutter
+// and noise. Every sample comes from the scene's geometry or from a hash of
+// where and when it lies, never from a running generator, so any line can be
+// drawn on its own and drawn again alike.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "sim.h"
+
+namespace radarctl {
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double degrees_per_sweep = 360.0 / 8192.0;
+
+// The ranges the radar offers, shortest first. A range's scale code is its
+// place in this table, the same number as the range step of command 0x17
+// (0..17).
+constexpr double standard_ranges[] = {0.125, 0.25, 0.5, 0.75, 1,  1.5, 2,  3,  4,
+                                      6,     8,    12,  16,   24, 32,  48, 64, 96};
+constexpr int range_steps = sizeof standard_ranges / sizeof standard_ranges[0];
+
+// At the two shortest ranges 256 samples resolve all there is to see.
+constexpr double short_range_limit = 0.25;
+
+// The coast: a sector of land whose shore lies about 4 NM off, farther at the
+// sector's ends, where it turns away.
+constexpr double coast_from_deg = 20, coast_to_deg = 80;
+constexpr double shore_depth_nm = 0.12;  // the face towards the radar returns most
+constexpr double land_cell_deg = 0.4, land_cell_nm = 0.08;  // grain of the ground behind it
+
+// Ships show as blobs smeared in bearing by the beam: the core is the
+// strongest return and marks where the ship is.
+constexpr double ship_half_width_deg = 0.7, ship_core_half_width_deg = 0.35;
+constexpr double ship_half_length_samples = 2.5, ship_core_half_length_samples = 1.0;
+
+// Sea clutter is strong out to about 0.5 NM and gone by 2 NM.
+constexpr double clutter_strong_nm = 0.4, clutter_fade_nm = 0.3;
+
+// Clutter and noise are drawn afresh every second of scene time: once a
+// revolution at the usual 60 rpm.
+constexpr double redraw_seconds = 1.0;
+
+enum Salt : uint64_t { land_salt = 1, clutter_salt = 2, noise_salt = 3 };
+
+uint64_t mix(uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+uint64_t hash(uint64_t seed, uint64_t salt, uint64_t a, uint64_t b, uint64_t c) {
+    uint64_t h = mix(seed * 0x100000001B3ull + salt);
+    h = mix(h ^ a);
+    h = mix(h ^ b);
+    return mix(h ^ c);
+}
+
+double unit(uint64_t h) { return static_cast<double>(h >> 11) * 0x1.0p-53; }  // [0, 1)
+
+double normalized_deg(double deg) {
+    deg = std::fmod(deg, 360.0);
+    return deg < 0 ? deg + 360.0 : deg;
+}
+
+double difference_deg(double a, double b) {
+    const double d = normalized_deg(a - b);
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+double shore_range(double bearing_deg) {
+    const double b = bearing_deg * pi / 180.0;
+    double r = 4.0 + 0.35 * std::sin(9 * b + 0.7) + 0.2 * std::sin(23 * b + 2.1) +
+               0.08 * std::sin(61 * b + 1.3);
+    const double inside = std::min(bearing_deg - coast_from_deg, coast_to_deg - bearing_deg);
+    if (inside < 8) r += (8 - inside) / 8 * 1.5;
+    return r;
+}
+
+int land_level(double bearing_deg, double r) {
+    if (bearing_deg < coast_from_deg || bearing_deg > coast_to_deg) return 0;
+    const double depth = r - shore_range(bearing_deg);
+    if (depth < 0) return 0;
+    if (depth < shore_depth_nm) return 6;
+    const double u = unit(hash(0, land_salt, static_cast<uint64_t>(bearing_deg / land_cell_deg),
+                               static_cast<uint64_t>(r / land_cell_nm), 0));
+    if (u < 0.12) return 0;  // ground hidden behind higher ground
+    return 3 + static_cast<int>((u - 0.12) / 0.88 * 3);
+}
+
+int clutter_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch, double r) {
+    const double strength =
+        r < clutter_strong_nm ? 1.0 : std::exp(-(r - clutter_strong_nm) / clutter_fade_nm);
+    if (strength < 0.01) return 0;
+    // Neighbouring sweeps share their clutter: the beam is wider than a sweep.
+    const uint64_t h = hash(seed, clutter_salt, sweep >> 2, sample, epoch);
+    if (unit(h) >= 0.8 * strength) return 0;
+    return 1 + static_cast<int>(unit(mix(h)) * 4 * strength);
+}
+
+int noise_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch) {
+    const double u = unit(hash(seed, noise_salt, sweep, sample, epoch));
+    if (u >= 0.003) return 0;
+    return u < 0.0008 ? 2 : 1;
+}
+
+}  // namespace
+
+Scene Scene::standard() {
+    Scene scene;
+    scene.ships = {
+        {"ALPHA", 2.5, 45.0, 235.0, 12.0},   // closing from the coast's side
+        {"BRAVO", 4.0, 160.0, 270.0, 15.0},  // crossing astern, westbound
+        {"CHARLIE", 5.0, 290.0, 140.0, 18.0},
+    };
+    scene.range_nm = 6.0;
+    scene.seed = 1;
+    return scene;
+}
+
+void Scene::position(std::size_t i, double t, double &range, double &bearing_deg) const {
+    const Ship &ship = ships.at(i);
+    const double b = ship.bearing_deg * pi / 180.0, c = ship.course_deg * pi / 180.0;
+    const double run = ship.speed_kn * t / 3600.0;
+    const double x = ship.range_nm * std::sin(b) + run * std::sin(c);
+    const double y = ship.range_nm * std::cos(b) + run * std::cos(c);
+    range = std::hypot(x, y);
+    bearing_deg = normalized_deg(std::atan2(x, y) * 180.0 / pi);
+}
+
+void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count,
+               uint8_t *levels) {
+    sweep &= 0x1FFF;
+    const double bearing = sweep * degrees_per_sweep;
+    const double per_sample = scene.range_nm / sample_count;
+    const uint64_t epoch = static_cast<uint64_t>(std::floor(std::max(t, 0.0) / redraw_seconds));
+    for (uint16_t s = 0; s < sample_count; ++s) {
+        const double r = (s + 0.5) * per_sample;
+        const int level =
+            std::max({land_level(bearing, r), clutter_level(scene.seed, sweep, s, epoch, r),
+                      noise_level(scene.seed, sweep, s, epoch)});
+        levels[s] = static_cast<uint8_t>(level);
+    }
+    for (std::size_t i = 0; i < scene.ships.size(); ++i) {
+        double range = 0, ship_bearing = 0;
+        scene.position(i, t, range, ship_bearing);
+        const double off = difference_deg(bearing, ship_bearing);
+        if (off > ship_half_width_deg || range > scene.range_nm) continue;
+        const double centre = range / per_sample - 0.5;  // sample s lies at (s + 0.5) samples
+        const int first =
+            std::max(0, static_cast<int>(std::ceil(centre - ship_half_length_samples)));
+        const int last = std::min(static_cast<int>(sample_count) - 1,
+                                  static_cast<int>(std::floor(centre + ship_half_length_samples)));
+        for (int s = first; s <= last; ++s) {
+            const bool core = std::abs(s - centre) <= ship_core_half_length_samples &&
+                              off <= ship_core_half_width_deg;
+            levels[s] = std::max<uint8_t>(levels[s], core ? 7 : 6);
+        }
+    }
+}
+
+uint8_t scale_code_for(double range_nm) {
+    for (int i = 0; i < range_steps; ++i)
+        if (standard_ranges[i] >= range_nm * (1 - 1e-9)) return static_cast<uint8_t>(i);
+    return range_steps - 1;
+}
+
+uint16_t sample_count_for(double range_nm) {
+    return range_for_scale_code(scale_code_for(range_nm)) <= short_range_limit ? 256 : 512;
+}
+
+double range_for_scale_code(uint8_t scale_code) {
+    return standard_ranges[std::min<int>(scale_code, range_steps - 1)];
+}
+
+}  // namespace radarctl

@@ -1,0 +1,129 @@
+// The radar station simulator: a command port that speaks the library's
+// sentences, and an echo sender that draws a synthetic scene into echo
+// datagrams on UDP port 10024.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace radarctl {
+
+// A ship of the synthetic scene, moving on a straight course from where it
+// is at time 0. Positions are relative to own ship, which lies still.
+struct Ship {
+    std::string name;
+    double range_nm;     // at time 0
+    double bearing_deg;  // at time 0, clockwise from north
+    double course_deg;
+    double speed_kn;
+};
+
+struct Scene {
+    std::vector<Ship> ships;
+    double range_nm = 6.0;  // the radar's range: sample 511 (or the last sample) is this far
+    uint32_t seed = 1;      // sea clutter and noise are pseudo-random but repeatable
+    static Scene standard();  // a coastline to the north-east, three ships, clutter, noise
+    // Where ship i is at time t (seconds): range and bearing.
+    void position(std::size_t i, double t, double &range_nm, double &bearing_deg) const;
+};
+
+// Draws the echo levels (0..7) of one line at bearing `sweep` (0..8191 per
+// revolution, 0 north) at time t into levels[0 .. sample_count - 1].
+void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count, uint8_t *levels);
+
+// The scene time at which the station draws the line of `sweep` in revolution
+// `revolution` (counted from 0 at start) with the antenna turning at `rpm`.
+double sweep_time(double rpm, uint64_t revolution, uint16_t sweep);
+
+// Scale code and sample count for a range, as the station sends them.
+uint8_t scale_code_for(double range_nm);
+uint16_t sample_count_for(double range_nm);
+// The range a scale code stands for: the far edge of the last sample.
+double range_for_scale_code(uint8_t scale_code);
+
+// Change-encodes lines against the one before and packs them into echo
+// datagrams of at most 1024 bytes (header, lines, a pad byte when odd).
+class EchoEncoder {
+public:
+    EchoEncoder(uint16_t sample_count, uint8_t scale_code, uint8_t nibble = 1);
+    // Adds a line; returns true and fills `datagram` when a datagram is full
+    // and must be sent before this line (which then starts the next one).
+    bool add(uint16_t sweep, uint16_t bearing_offset, bool line_flag, const uint8_t *levels,
+             std::vector<uint8_t> &datagram);
+    // The datagram in hand, if it holds any line; true when one was produced.
+    bool flush(std::vector<uint8_t> &datagram);
+
+private:
+    void begin();
+    void finish(std::vector<uint8_t> &datagram);
+
+    uint16_t sample_count_;
+    uint8_t scale_code_;
+    uint8_t nibble_;
+    uint8_t previous_[512] = {};  // the receiver's line buffer, as this encoder has left it
+    std::vector<uint8_t> pending_;
+    std::vector<uint8_t> line_;
+    uint8_t lines_ = 0;
+};
+
+struct StationOptions {
+    std::string bind_address = "127.0.0.1";   // command port address
+    uint16_t command_port = 0;                  // 0: any free port (see Station::port)
+    std::string echo_address = "127.0.0.1";     // where datagrams go, port 10024
+    double rpm = 60;                            // antenna revolutions per minute
+    uint16_t sweep_step = 2;                    // sweeps per line: 2 gives 4096 lines a revolution
+    Scene scene = Scene::standard();
+    bool verbose = false;                       // print every sentence both ways
+};
+
+// A running station: its command port accepts the network library's
+// connection, announces its settings (kind N), obeys S orders (applies and
+// announces them) and answers R requests; its echo thread sends the scene.
+class Station {
+public:
+    explicit Station(StationOptions options);
+    ~Station();  // stops both threads
+    bool start();                 // false when the port cannot be bound
+    uint16_t port() const;        // the command port actually bound
+    void stop();
+    uint64_t datagrams_sent() const;
+    uint64_t revolutions_sent() const;
+    std::vector<std::string> sentences_received();  // drained; without CR LF and NUL
+    std::vector<std::string> sentences_sent();      // drained
+    double clock() const;  // seconds of scene time since start
+
+private:
+    void command_loop();
+    void echo_loop();
+    bool serve(int connection);  // true when a newer connection took over
+    bool say(int connection, const std::string &sentence);
+    void heard(int connection, const std::string &line);
+    void note(std::vector<std::string> &list, const char *direction, const std::string &sentence);
+    void close_all();
+
+    StationOptions options_;
+    int listener_ = -1;
+    int echo_socket_ = -1;
+    int wake_[2] = {-1, -1};  // written by stop(): wakes the command thread
+    int waiting_ = -1;        // a newer connection, accepted while serving the one before
+    uint16_t port_ = 0;
+    std::atomic<bool> running_{false};
+    std::atomic<int64_t> started_ns_{0};
+    std::atomic<uint64_t> datagrams_{0};
+    std::atomic<uint64_t> revolutions_{0};
+    std::atomic<int> range_step_{0};
+    std::map<int, std::string> settings_;  // command code -> fields text; command thread only
+    std::mutex log_mutex_;
+    std::vector<std::string> received_;
+    std::vector<std::string> sent_;
+    std::thread command_thread_;
+    std::thread echo_thread_;
+};
+
+}  // namespace radarctl

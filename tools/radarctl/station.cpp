@@ -1,0 +1,399 @@
+// The radar station: a command port for the network library's connection and
+// an antenna that sends the scene as echo datagrams.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "sim.h"
+
+namespace radarctl {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr uint16_t echo_port = 10024;
+constexpr uint16_t sweeps_per_turn = 8192;
+constexpr uint16_t last_sweeps_from = 8190;  // a revolution must reach one of these
+constexpr std::size_t longest_line = 1024;   // longer lines are noise, dropped whole
+constexpr std::size_t log_limit = 4096;      // sentences kept when nobody drains them
+constexpr int send_wait_ms = 2000;           // a peer that stops reading is given up on
+constexpr double flush_after_s = 0.004;      // the most a line waits for its datagram to fill
+constexpr int range_code = 0x17;
+
+// What the station announces when the network library connects, before it
+// has been told anything: gain, sea and rain clutter, FTC, range, rings and
+// trails. The range step is filled in from the scene.
+const std::pair<int, const char *> initial_settings[] = {
+    {0x03, "1,50"}, {0x04, "1,30"},  {0x06, "20"},
+    {0x09, "0"},    {0x18, "2,1,0"}, {0x1F, "1,0,3,1,2,0"},
+};
+
+int64_t now_ns() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+        .count();
+}
+
+bool to_address(const std::string &text, uint16_t port, sockaddr_in &address) {
+    address = sockaddr_in{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    return inet_pton(AF_INET, text.c_str(), &address.sin_addr) == 1;
+}
+
+void close_fd(int &fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+std::string announcement(int code, const std::string &fields) {
+    char head[8];
+    std::snprintf(head, sizeof head, "$N%02X", code & 0xFF);
+    return fields.empty() ? head : head + ("," + fields);
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The range step of a 0x17 order's fields ("9,0"), if it is one.
+std::optional<int> range_step(const std::string &fields) {
+    int step = 0;
+    std::size_t i = 0;
+    for (; i < fields.size() && i < 3 && std::isdigit(static_cast<unsigned char>(fields[i])); ++i)
+        step = step * 10 + (fields[i] - '0');
+    if (i == 0 || (i < fields.size() && fields[i] != ',')) return std::nullopt;
+    if (step > static_cast<int>(scale_code_for(1e9))) return std::nullopt;
+    return step;
+}
+
+}  // namespace
+
+double sweep_time(double rpm, uint64_t revolution, uint16_t sweep) {
+    return (static_cast<double>(revolution) * sweeps_per_turn + sweep) / sweeps_per_turn *
+           (60.0 / rpm);
+}
+
+Station::Station(StationOptions options) : options_(std::move(options)) {}
+
+Station::~Station() { stop(); }
+
+bool Station::start() {
+    if (running_.load()) return true;
+    close_all();
+    sockaddr_in command{}, echo_from{}, echo_to{};
+    if (!to_address(options_.bind_address, options_.command_port, command) ||
+        !to_address(options_.bind_address, 0, echo_from) ||
+        !to_address(options_.echo_address, echo_port, echo_to))
+        return false;
+
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int on = 1;
+    // A station restarted on its fixed port must not wait out the last run's
+    // closed connections.
+    if (listener_ < 0 || setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
+        bind(listener_, reinterpret_cast<sockaddr *>(&command), sizeof command) != 0 ||
+        listen(listener_, 4) != 0) {
+        close_all();
+        return false;
+    }
+    socklen_t size = sizeof command;
+    getsockname(listener_, reinterpret_cast<sockaddr *>(&command), &size);
+    port_ = ntohs(command.sin_port);
+
+    // Echoes leave from the station's own address: the receiver takes
+    // datagrams only from the address its command connection goes to.
+    echo_socket_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (echo_socket_ < 0 ||
+        bind(echo_socket_, reinterpret_cast<sockaddr *>(&echo_from), sizeof echo_from) != 0 ||
+        pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
+        close_all();
+        return false;
+    }
+
+    settings_.clear();
+    for (const auto &[code, fields] : initial_settings) settings_[code] = fields;
+    const uint8_t step = scale_code_for(options_.scene.range_nm);
+    settings_[range_code] = std::to_string(step) + ",0";
+    range_step_.store(step);
+
+    datagrams_.store(0);
+    revolutions_.store(0);
+    started_ns_.store(now_ns());
+    running_.store(true);
+    command_thread_ = std::thread(&Station::command_loop, this);
+    echo_thread_ = std::thread(&Station::echo_loop, this);
+    return true;
+}
+
+uint16_t Station::port() const { return port_; }
+
+void Station::stop() {
+    running_.store(false);
+    if (wake_[1] >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(wake_[1], &byte, 1);
+    }
+    if (command_thread_.joinable()) command_thread_.join();
+    if (echo_thread_.joinable()) echo_thread_.join();
+    close_all();
+}
+
+void Station::close_all() {
+    close_fd(listener_);
+    close_fd(echo_socket_);
+    close_fd(waiting_);
+    close_fd(wake_[0]);
+    close_fd(wake_[1]);
+}
+
+uint64_t Station::datagrams_sent() const { return datagrams_.load(); }
+uint64_t Station::revolutions_sent() const { return revolutions_.load(); }
+
+std::vector<std::string> Station::sentences_received() {
+    std::lock_guard lock(log_mutex_);
+    return std::exchange(received_, {});
+}
+
+std::vector<std::string> Station::sentences_sent() {
+    std::lock_guard lock(log_mutex_);
+    return std::exchange(sent_, {});
+}
+
+double Station::clock() const {
+    const int64_t started = started_ns_.load();
+    return started == 0 ? 0.0 : static_cast<double>(now_ns() - started) / 1e9;
+}
+
+void Station::note(std::vector<std::string> &list, const char *direction,
+                   const std::string &sentence) {
+    std::lock_guard lock(log_mutex_);
+    if (list.size() >= log_limit) list.erase(list.begin(), list.begin() + log_limit / 2);
+    list.push_back(sentence);
+    if (options_.verbose) {
+        std::printf("station %s %s\n", direction, sentence.c_str());
+        std::fflush(stdout);
+    }
+}
+
+// ---- The command port ------------------------------------------------------
+
+void Station::command_loop() {
+    while (running_.load()) {
+        int connection = std::exchange(waiting_, -1);
+        if (connection < 0) {
+            pollfd fds[2] = {{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+            if (::poll(fds, 2, -1) < 0 && errno != EINTR) break;
+            if (fds[1].revents != 0 || !running_.load()) break;
+            if ((fds[0].revents & POLLIN) == 0) continue;
+            connection = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (connection < 0) continue;
+        }
+        const int on = 1;
+        setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        if (options_.verbose) std::printf("station: connected\n");
+        for (const auto &[code, fields] : settings_) say(connection, announcement(code, fields));
+        const bool replaced = serve(connection);
+        ::close(connection);
+        if (options_.verbose)
+            std::printf("station: %s\n", replaced ? "a new connection takes over" : "disconnected");
+    }
+}
+
+// One connection until it closes or the station stops. A newer connection
+// takes over at once: a peer that vanished without closing must not keep the
+// network library out.
+bool Station::serve(int connection) {
+    std::string line;
+    bool discarding = false;
+    char chunk[2048];
+    while (running_.load()) {
+        pollfd fds[3] = {{connection, POLLIN, 0}, {listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (::poll(fds, 3, -1) < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (fds[2].revents != 0) return false;
+        if (fds[1].revents & POLLIN) {
+            waiting_ = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (waiting_ >= 0) return true;
+        }
+        if (fds[0].revents == 0) continue;
+        const ssize_t n = ::recv(connection, chunk, sizeof chunk, 0);
+        if (n == 0) return false;
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            return false;
+        }
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = chunk[i];
+            if (c == '\n') {
+                if (!discarding) {
+                    if (!line.empty() && line.back() == '\r') line.pop_back();
+                    heard(connection, line);
+                }
+                line.clear();
+                discarding = false;
+            } else if (!discarding) {
+                if (line.size() < longest_line)
+                    line.push_back(c);
+                else
+                    discarding = true;
+            }
+        }
+    }
+    return false;
+}
+
+// "$" kind letter, two hexadecimal digits, then "," and the fields or
+// nothing. Orders are applied and announced back, requests answered from
+// what the station holds; everything else is only listened to.
+void Station::heard(int connection, const std::string &raw) {
+    // The library ends each sentence with a zero byte, which comes before
+    // the next one.
+    const std::size_t start = raw.find_first_not_of('\0');
+    if (start == std::string::npos) return;
+    const std::string text = raw.substr(start);
+    note(received_, "<-", text);
+
+    if (text.size() < 4 || text[0] != '$' || !std::isalpha(static_cast<unsigned char>(text[1])))
+        return;
+    const int high = hex_digit(text[2]), low = hex_digit(text[3]);
+    if (high < 0 || low < 0 || (text.size() > 4 && text[4] != ',')) return;
+    const int code = high * 16 + low;
+    const std::string fields = text.size() > 5 ? text.substr(5) : std::string();
+    for (const char c : fields)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '$') return;
+
+    if (text[1] == 'S') {
+        if (code == range_code) {
+            const std::optional<int> step = range_step(fields);
+            if (!step) return;
+            range_step_.store(*step);
+        }
+        settings_[code] = fields;
+        say(connection, announcement(code, fields));
+    } else if (text[1] == 'R') {
+        const auto held = settings_.find(code);
+        if (held != settings_.end()) say(connection, announcement(code, held->second));
+    }
+}
+
+bool Station::say(int connection, const std::string &sentence) {
+    const std::string bytes = sentence + "\r\n";
+    std::size_t done = 0;
+    const auto give_up = Clock::now() + std::chrono::milliseconds(send_wait_ms);
+    while (done < bytes.size()) {
+        const ssize_t n = ::send(connection, bytes.data() + done, bytes.size() - done,
+                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
+        if (Clock::now() > give_up || !running_.load()) return false;
+        pollfd fds[2] = {{connection, POLLOUT, 0}, {wake_[0], POLLIN, 0}};
+        ::poll(fds, 2, 20);
+    }
+    note(sent_, "->", sentence);
+    return true;
+}
+
+// ---- The antenna -------------------------------------------------------------
+
+// Line after line at the moment its sweep comes round: revolution n's line
+// of sweep k is drawn at scene time sweep_time(rpm, n, k) and sent once that
+// time has come. A line waits at most a few milliseconds for its datagram to
+// fill, and a revolution's last line goes out at once. The scene is drawn at
+// the standard range its scale code stands for, so the two always agree.
+void Station::echo_loop() {
+    sockaddr_in to{};
+    to_address(options_.echo_address, echo_port, to);
+    const double rpm = options_.rpm;
+    if (!(rpm > 0)) return;  // the antenna stands still
+    const double period = 60.0 / rpm;
+
+    std::vector<uint16_t> sweeps;
+    const uint16_t step = std::max<uint16_t>(options_.sweep_step, 1);
+    for (uint32_t k = 0; k < sweeps_per_turn; k += step) sweeps.push_back(static_cast<uint16_t>(k));
+    if (sweeps.back() < last_sweeps_from) sweeps.push_back(sweeps_per_turn - 1);
+
+    Scene scene = options_.scene;
+    std::optional<EchoEncoder> encoder;
+    int step_in_use = -1;
+    uint16_t samples = 0;
+    uint8_t levels[512];
+    std::vector<uint8_t> datagram;
+    double pending_since = -1;
+    uint64_t revolution = 0;
+    std::size_t index = 0;
+
+    const auto send = [&] {
+        const ssize_t n = ::sendto(echo_socket_, datagram.data(), datagram.size(), MSG_NOSIGNAL,
+                                   reinterpret_cast<const sockaddr *>(&to), sizeof to);
+        if (n == static_cast<ssize_t>(datagram.size())) datagrams_.fetch_add(1);
+    };
+    const auto flush = [&] {
+        if (encoder && encoder->flush(datagram)) send();
+        pending_since = -1;
+    };
+
+    while (running_.load()) {
+        const double now = clock();
+        // After a stall of more than a revolution, the antenna picks up at
+        // the next revolution rather than sending the missed ones in a burst.
+        if (now - sweep_time(rpm, revolution, sweeps[index]) > period) {
+            flush();
+            revolution = static_cast<uint64_t>(std::floor(now / period)) + 1;
+            index = 0;
+        }
+        while (running_.load()) {
+            const uint16_t sweep = sweeps[index];
+            const double t = sweep_time(rpm, revolution, sweep);
+            if (t > now) break;
+            const int wanted = range_step_.load();
+            if (wanted != step_in_use) {
+                // A new range clears the receiver's line: a new encoder
+                // starts from a clear line too.
+                flush();
+                step_in_use = wanted;
+                scene.range_nm = range_for_scale_code(static_cast<uint8_t>(wanted));
+                samples = sample_count_for(scene.range_nm);
+                encoder.emplace(samples, static_cast<uint8_t>(wanted));
+            }
+            draw_line(scene, sweep, t, samples, levels);
+            if (encoder->add(sweep, 0, false, levels, datagram)) {
+                send();
+                pending_since = t;
+            } else if (pending_since < 0) {
+                pending_since = t;
+            }
+            if (++index == sweeps.size()) {
+                flush();
+                index = 0;
+                ++revolution;
+                revolutions_.fetch_add(1);
+            }
+        }
+        if (pending_since >= 0 && now - pending_since >= flush_after_s) flush();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+}  // namespace radarctl
