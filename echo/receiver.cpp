@@ -18,9 +18,6 @@ std::atomic<int> echo_slot{0};
 
 namespace {
 
-constexpr uint16_t mode_live = 1;
-constexpr uint16_t mode_playback = 2;
-constexpr uint16_t mode_playback_last = 3;
 constexpr uint16_t nibble_zero = 240;
 constexpr uint32_t idle_ms = 10;
 
@@ -43,8 +40,8 @@ void clear_picture(Receiver &r) {
     clear_trails();
 }
 
-// One live receive: the datagram's length, or 0 when it is not the radar's
-// or cannot be decoded, or negative when the receive failed.
+// One live receive: the datagram's length, or 0 when it is not the radar's,
+// or negative when the receive failed.
 int receive_live(Receiver &r) {
     char sender[address_text_size] = {};
     const int length = receive(echo_slot.load(), r.datagram, sizeof r.datagram, sender);
@@ -54,18 +51,15 @@ int receive_live(Receiver &r) {
     char source[address_text_size] = {};
     GetRadarSourceAddr(source);
     source[address_text_size - 1] = '\0';
-    if (std::strcmp(source, sender) != 0) return 0;
-    return well_formed(r.datagram, static_cast<std::size_t>(length)) ? length : 0;
+    return std::strcmp(source, sender) == 0 ? length : 0;
 }
 
 int obtain(Receiver &r) {
     switch (recording::source()) {
         case recording::Source::live:
             return receive_live(r);
-        case recording::Source::playing: {
-            const std::size_t length = recording::read_playback(r.datagram, r.mode);
-            return length > 0 && well_formed(r.datagram, length) ? static_cast<int>(length) : 0;
-        }
+        case recording::Source::playing:
+            return static_cast<int>(recording::read_playback(r.datagram, r.mode));
         case recording::Source::ended:
             platform::sleep_ms(idle_ms);
             return 0;
@@ -80,8 +74,9 @@ void deliver(EchoLineRecord &record, RadarEchoFunc callback) {
         store_line(record);
 }
 
-void decode(Receiver &r, std::size_t length, RadarEchoFunc callback) {
-    const DatagramHeader header = read_header(r.datagram);
+void decode(Receiver &r, const uint8_t *datagram, std::size_t length, uint16_t mode,
+            RadarEchoFunc callback) {
+    const DatagramHeader header = read_header(datagram);
     if (header.scale_code != r.previous_scale || header.sample_count != r.previous_samples) {
         clear_picture(r);
         r.previous_scale = header.scale_code;
@@ -89,15 +84,15 @@ void decode(Receiver &r, std::size_t length, RadarEchoFunc callback) {
     }
     std::size_t offset = header_size;
     for (int i = 0; i < header.line_count; ++i) {
-        const LineHeader line = read_line_header(r.datagram + offset);
-        recording::one_screen_step(line.sweep, r.datagram, length);
-        offset = apply_line(r.datagram, offset, line, header.sample_count, r.line);
+        const LineHeader line = read_line_header(datagram + offset);
+        recording::one_screen_step(line.sweep, datagram, length);
+        offset = apply_line(datagram, offset, line, header.sample_count, r.line);
         uint8_t *levels = r.line;
         if (trails_on()) {
             overlay_trails(r.line, r.overlay, line.sweep, line.bearing_offset, header.sample_count);
             levels = r.overlay;
         }
-        EchoLineRecord record{r.mode,
+        EchoLineRecord record{mode,
                               levels,
                               header.sample_count,
                               static_cast<uint16_t>(header.nibble == 0 ? nibble_zero : header.nibble),
@@ -128,7 +123,6 @@ void receiver_thread(void *) {
             if (!(r.previous_mode == mode_playback && r.mode == mode_playback_last)) clear_picture(r);
             r.previous_mode = r.mode;
         }
-        if (length > 0) recording::append(r.datagram, static_cast<std::size_t>(length));
         if (length < 0) {
             // A socket that fails at once, pass after pass, must not make the
             // thread spin: from the second failure in a row, wait a little.
@@ -137,11 +131,20 @@ void receiver_thread(void *) {
         }
         r.failures_in_a_row = 0;
         if (length == 0) continue;
-        decode(r, static_cast<std::size_t>(length), callback);
+        take_datagram(r.datagram, static_cast<std::size_t>(length), r.mode, callback);
     }
 }
 
 }  // namespace
+
+bool take_datagram(const uint8_t *datagram, std::size_t length, uint16_t mode,
+                   RadarEchoFunc callback) {
+    if (!well_formed(datagram, length)) return false;
+    recording::append(datagram, length);
+    decode(receiver, datagram, length, mode, callback);
+    return true;
+}
+
 }  // namespace radar::echo
 
 using namespace radar::echo;

@@ -41,8 +41,8 @@ std::FILE *one_screen_file;
 std::atomic<uint16_t> one_screen_flag{0};
 bool one_screen_started;
 
-bool read_exactly(uint8_t *into, std::size_t count) {
-    return count == 0 || std::fread(into, 1, count, file) == count;
+bool read_exactly(std::FILE *from, uint8_t *into, std::size_t count) {
+    return count == 0 || std::fread(into, 1, count, from) == count;
 }
 
 // The file cannot yield another whole datagram: playback ends here, cleanly.
@@ -68,31 +68,38 @@ Source source() {
     }
 }
 
-std::size_t read_playback(uint8_t (&buffer)[datagram_capacity], uint16_t &mode) {
-    platform::Held held(file_lock);
-    if (playback_state.load() != state_playing || file == nullptr) return 0;
+std::size_t read_datagram(std::FILE *from, uint8_t (&buffer)[datagram_capacity], int &ahead) {
     std::size_t have = 0;
-    if (look_ahead.load()) buffer[have++] = look_ahead_byte;
-    if (!read_exactly(buffer + have, 10 - have)) {
-        end_playback();  // an empty file, or one that ends inside a header
-        return 0;
-    }
+    if (ahead >= 0) buffer[have++] = static_cast<uint8_t>(ahead);
+    ahead = no_look_ahead;
+    // An empty file, or one that ends inside a header.
+    if (!read_exactly(from, buffer + have, 10 - have)) return 0;
     const std::size_t words = (buffer[9] & 3u) * 256u + buffer[8];
     const std::size_t length = 10 + 2 * words;
     // A word count the receive buffer cannot hold, or a file that ends inside
     // the datagram: nothing of it is delivered.
-    if (length > datagram_capacity || !read_exactly(buffer + 10, length - 10)) {
+    if (length > datagram_capacity || !read_exactly(from, buffer + 10, length - 10)) return 0;
+    const int next = std::fgetc(from);
+    if (next != EOF) ahead = static_cast<uint8_t>(next);
+    return length;
+}
+
+std::size_t read_playback(uint8_t (&buffer)[datagram_capacity], uint16_t &mode) {
+    platform::Held held(file_lock);
+    if (playback_state.load() != state_playing || file == nullptr) return 0;
+    int ahead = look_ahead.load() ? look_ahead_byte : no_look_ahead;
+    const std::size_t length = read_datagram(file, buffer, ahead);
+    if (length == 0) {
         end_playback();
         return 0;
     }
-    const int next = std::fgetc(file);
-    if (next == EOF) {
+    if (ahead == no_look_ahead) {
         end_playback();
-        mode = 3;
+        mode = mode_playback_last;
     } else {
-        look_ahead_byte = static_cast<uint8_t>(next);
+        look_ahead_byte = static_cast<uint8_t>(ahead);
         look_ahead.store(true);
-        mode = 2;
+        mode = mode_playback;
     }
     return length;
 }

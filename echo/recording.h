@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 #include "decoder.h"
 
@@ -25,6 +26,17 @@ Source source();
 // length and sets `mode` to 2, or 3 when it is the file's last; 0 when there
 // was nothing to read after all.
 std::size_t read_playback(uint8_t (&buffer)[datagram_capacity], uint16_t &mode);
+
+constexpr int no_look_ahead = -1;
+
+// The playback read itself, on the open file `from`. `ahead` is the byte read
+// after the datagram before (0..255), which the next datagram starts with, or
+// no_look_ahead. Reads the next whole datagram (found through its word
+// count) into `buffer` and returns its length, with `ahead` set to the byte
+// after it, or no_look_ahead when the file ends right there: that datagram
+// is the file's last. Returns 0 when the file cannot yield another whole
+// datagram. The caller holds the file lock when the file is shared.
+std::size_t read_datagram(std::FILE *from, uint8_t (&buffer)[datagram_capacity], int &ahead);
 
 // A live pass forgets the playback look-ahead, so the next playback starts at
 // the first byte of its file.

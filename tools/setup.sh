@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing the library needs, when it is missing:
 # the Linux toolchain and GoogleTest, and for the Windows builds Debian's
-# mingw-w64 cross compilers (posix thread model) and Wine's 64-bit loader.
+# mingw-w64 cross compilers (posix thread model) and Wine's 64-bit loader, and
+# clang with its fuzzer and sanitizer runtimes.
 set -euo pipefail
-packages=(cmake g++ make binutils libgtest-dev libgmock-dev googletest
+packages=(cmake g++ make binutils libgtest-dev libgmock-dev googletest clang-14 clang libclang-rt-14-dev
           libpng-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 wine64)
 missing=()
 for p in "${packages[@]}"; do

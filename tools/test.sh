@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds and tests everything: the Linux library and its test suite, then the
+# Builds and tests everything: the Linux library and its test suite, the
+# fuzzers (30 s each from their corpora), the suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the stress test under ThreadSanitizer, then the
 # 32-bit Windows DLL (checked by its export table) and the 64-bit Windows
 # build, whose tests run under Wine. Fails on any failure.
 set -euo pipefail
@@ -10,6 +12,29 @@ echo "== Linux build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRADAR_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 120
+
+echo "== Fuzzers: corpora replayed, then 30 s each"
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+      -DRADAR_FUZZ=ON -DRADAR_WERROR=ON
+cmake --build build-fuzz -j"$jobs" --target radar_fuzzers
+ctest --test-dir build-fuzz -R '^fuzz_corpus_' --output-on-failure
+for t in incoming echo_datagram playback calls; do
+  extra=()
+  [ "$t" = incoming ] && extra=(-max_len=1200)
+  mkdir -p build-fuzz/corpus/$t
+  build-fuzz/bin/fuzz_$t build-fuzz/corpus/$t fuzz/corpus/$t -max_total_time=30 \
+      -artifact_prefix=build-fuzz/$t- "${extra[@]}"
+done
+
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer: the whole suite"
+cmake --preset asan -DRADAR_WERROR=ON
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"
+
+echo "== ThreadSanitizer: the stress test"
+cmake --preset tsan -DRADAR_WERROR=ON
+cmake --build --preset tsan -j"$jobs" --target stress_test
+ctest --preset tsan -R '^Stress\.'
 
 echo "== 32-bit Windows: radar.dll and orvane.dll export tables"
 cmake --preset windows-i686 -DRADAR_WERROR=ON
