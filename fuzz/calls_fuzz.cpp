@@ -116,16 +116,16 @@ std::string expected_sentence(const sentences::Sentence &row, uint16_t kind,
             out += *p;
             continue;
         }
-        std::string spec = "%";
-        for (++p; *p >= '0' && *p <= '9'; ++p) spec += *p;
+        std::string conversion = "%";
+        for (++p; *p >= '0' && *p <= '9'; ++p) conversion += *p;
         if (*p == 'c') {
             out += letter;
             continue;
         }
         if (*p == 'l') ++p;
         FUZZ_CHECK(*p == 'd' && next < n);
-        spec += "lld";
-        std::snprintf(text, sizeof text, spec.c_str(), fields[next++]);
+        conversion += "lld";
+        std::snprintf(text, sizeof text, conversion.c_str(), fields[next++]);
         out += text;
     }
     return out;
