@@ -128,6 +128,12 @@ TEST(Stress, EverythingAtOnceStaysWellDefinedAndAlive) {
     ASSERT_GE(connection.far.get(), 0);
     const int32_t reply_socket = connection.near.get();
     ASSERT_EQ(OrvaneInitRadarEchoFunc(nullptr), RADAR_OK);
+    // One message before the threads start records the reply socket, so every
+    // Put has a peer however late the network thread gets going.
+    {
+        int32_t socket = reply_socket;
+        conversion(0x4D, "", &socket);
+    }
     const int echo_sender = test_sockets::open_socket(SOCK_DGRAM);
     ASSERT_TRUE(test_sockets::bind_to(echo_sender, test_sockets::ipv4(radar_address)));
 
