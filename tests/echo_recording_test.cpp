@@ -15,6 +15,7 @@
 #include "echo_support.h"
 #include "netlib_double.h"
 #include "radar.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -48,20 +49,7 @@ void start_echo() {
     ASSERT_TRUE(started);
 }
 
-// A new, empty folder of the test's own under the system's temporary folder.
-std::filesystem::path new_folder() {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path base = fs::temp_directory_path(error);
-    if (error) return {};
-    std::random_device seed;
-    std::mt19937_64 pick(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path folder = base / ("radar-recording-" + std::to_string(pick()));
-        if (fs::create_directory(folder, error)) return folder;
-    }
-    return {};
-}
+std::filesystem::path new_folder() { return scratch::new_folder("radar-recording-"); }
 
 Bytes file_bytes(const std::string &path) {
     std::ifstream in(path, std::ios::binary);

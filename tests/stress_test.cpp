@@ -26,6 +26,7 @@
 #include "loopback_station.h"
 #include "netlib_double.h"
 #include "radar.h"
+#include "scratch_folder.h"
 #include "test_sockets.h"
 
 namespace {
@@ -55,20 +56,7 @@ constexpr Message messages[] = {
     {0x00, ""},           {0x03, "$S03,9,999\r\n"},         {0x37, "$S37,1,-3.5,7.7\r\n"},
 };
 
-// A new, empty folder of the test's own under the system's temporary folder.
-std::filesystem::path new_folder() {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path base = fs::temp_directory_path(error);
-    if (error) return {};
-    std::random_device seed;
-    std::mt19937_64 pick(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path folder = base / ("radar-stress-" + std::to_string(pick()));
-        if (fs::create_directory(folder, error)) return folder;
-    }
-    return {};
-}
+std::filesystem::path new_folder() { return scratch::new_folder("radar-stress-"); }
 
 // A line the ring handed over: its fields as the receiver fills them.
 bool line_ok(const EchoLineRecord &r) {
