@@ -16,6 +16,15 @@ namespace {
 // cell, one aging step or one refresh may be lost.
 int16_t cells[trail_rows][line_samples];
 
+// Per row: whether it may hold a trail. Only the overlay makes a cell
+// nonzero, and it marks the row after writing its cells; the aging pass
+// unmarks a row before looking at it and marks it again when trails remain.
+// A row left unmarked therefore holds nothing but zeros, and the pass skips
+// it. A mark is a hint in one direction only: a marked row may be empty.
+std::atomic<bool> row_marks[trail_rows];
+
+void mark_row(int row) { row_marks[row].store(true, std::memory_order_release); }
+
 std::atomic<int16_t> trail_time{0};
 std::atomic<int16_t> trail_divisor{0};  // trail time / 8
 
@@ -35,6 +44,12 @@ int16_t set_trail_time(uint16_t seconds) {
 
 bool trails_on() { return trail_time.load(relaxed) != 0; }
 
+// A cell's trail level without a division per sample: q = left / divisor
+// is (left * reciprocal) >> 32 with reciprocal = 2^32 / divisor + 1, exact
+// for every left below 2^16 (the error stays under left / 2^32, well below
+// the 1 / divisor that separates the quotient from the next integer).
+uint64_t reciprocal_of(int16_t divisor) { return (uint64_t{1} << 32) / static_cast<uint64_t>(divisor) + 1; }
+
 void overlay_trails(const uint8_t (&line)[line_samples], uint8_t (&overlay)[line_samples], uint16_t sweep,
                     uint16_t bearing_offset, uint16_t sample_count) {
     int row = sweep + bearing_offset;
@@ -42,19 +57,23 @@ void overlay_trails(const uint8_t (&line)[line_samples], uint8_t (&overlay)[line
     const int16_t time = trail_time.load(relaxed);
     // Trail times below 8 have a divisor of 0: their cells count as levels
     // one second each.
-    const int16_t divisor = std::max<int16_t>(trail_divisor.load(relaxed), 1);
+    const uint64_t reciprocal = reciprocal_of(std::max<int16_t>(trail_divisor.load(relaxed), 1));
     const int count = std::min<int>(sample_count, line_samples);
+    bool refreshed = false;
     for (int s = 0; s < count; ++s) {
         auto c = cell(row, s);
-        if (line[s] != 0) {
-            overlay[s] = line[s];
+        if (const uint8_t level = line[s]; level != 0) {
+            overlay[s] = level;
             c.store(time, relaxed);
+            refreshed = true;
         } else if (const int16_t left = c.load(relaxed); left > 0) {
-            overlay[s] = static_cast<uint8_t>(8 + std::min(left / divisor, 7));
+            const auto q = static_cast<uint32_t>((static_cast<uint64_t>(left) * reciprocal) >> 32);
+            overlay[s] = static_cast<uint8_t>(8 + std::min<uint32_t>(q, 7));
         } else {
             overlay[s] = 0;
         }
     }
+    if (refreshed) mark_row(row);
 }
 
 void clear_trails() {
@@ -64,10 +83,18 @@ void clear_trails() {
 
 void age_trails() {
     for (int row = 0; row < trail_rows; ++row) {
+        // Unmarking first: a trail laid while the row is looked at marks it
+        // again, for the next pass.
+        if (!row_marks[row].exchange(false, std::memory_order_acquire)) continue;
+        bool remain = false;
         for (int s = 0; s < line_samples; ++s) {
             auto c = cell(row, s);
-            if (const int16_t left = c.load(relaxed); left > 0) c.store(static_cast<int16_t>(left - 1), relaxed);
+            if (const int16_t left = c.load(relaxed); left > 0) {
+                c.store(static_cast<int16_t>(left - 1), relaxed);
+                remain |= left > 1;
+            }
         }
+        if (remain) mark_row(row);
     }
 }
 
