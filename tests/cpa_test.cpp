@@ -1,8 +1,10 @@
 // Target geometry: the sine table against its definition; table sine and
 // cosine; the four fixed-point routines against closed forms; every number of
 // the worked crossing, step by step; the calculator's cases, refusals and
-// TCPA bound; and the whole calculation against an independent 64-bit model
-// (bit for bit) and against exact geometry (within a stated tolerance).
+// TCPA bound; the whole calculation against an independent 64-bit model
+// (bit for bit) and against exact geometry (within a stated tolerance); and
+// the fixed-point routines against their first, bit-by-bit forms, and the
+// calculator against a checksum of its results taken with those forms.
 #include "geometry/cpa.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "geometry/fixed_point.h"
 #include "geometry/sine_table.h"
@@ -498,6 +501,322 @@ TEST(CpaGeometry, WithinAHundredthOfAMileOrTheFixedPointResolution) {
     EXPECT_GT(at_a_hundredth, compared / 3);
     RecordProperty("worst_error_over_tolerance", std::to_string(static_cast<double>(worst)));
     RecordProperty("held_to_a_hundredth", at_a_hundredth);
+}
+
+// ---- The routines against their first forms ----------------------------------
+
+// The fixed-point routines as first written (products from 16-bit halves,
+// quotients and roots one step per bit), kept here unchanged as the
+// reference: the library may compute them any way it likes, but its results
+// must equal these for every input, quirks included.
+namespace bitwise {
+
+uint32_t magnitude(int32_t a) {
+    const uint32_t bits = static_cast<uint32_t>(a);
+    return a < 0 ? 0u - bits : bits;
+}
+
+int32_t signed_result(uint32_t m, bool negative) {
+    return static_cast<int32_t>(negative ? 0u - m : m);
+}
+
+bool opposite_signs(int32_t a, int32_t b) { return (a < 0) != (b < 0); }
+
+constexpr uint32_t low_half = 0xFFFF;
+
+struct Halves {
+    uint32_t ah, al, bh, bl;
+};
+
+Halves halves_of(int32_t a, int32_t b) {
+    const uint32_t ma = magnitude(a);
+    const uint32_t mb = magnitude(b);
+    return {ma >> 16, ma & low_half, mb >> 16, mb & low_half};
+}
+
+int32_t MulHigh32(int32_t a, int32_t b) {
+    const Halves h = halves_of(a, b);
+    uint32_t m = (h.al * h.bl) / 65536 + h.al * h.bh + h.ah * h.bl;
+    m = m / 65536 + h.ah * h.bh;
+    return signed_result(m, opposite_signs(a, b));
+}
+
+int32_t MulQ31(int32_t a, int32_t b) {
+    const Halves h = halves_of(a, b);
+    const uint32_t p1 = h.al * h.bh;
+    const uint32_t p2 = h.ah * h.bl;
+    uint32_t m = ((h.al * h.bl) / 65536 + (p1 & low_half) + (p2 & low_half)) / 32768;
+    m = m + p1 / 32768 + p2 / 32768 + 2 * h.ah * h.bh;
+    return signed_result(m, opposite_signs(a, b));
+}
+
+int32_t DivQ31(int32_t a, int32_t b) {
+    uint32_t remainder = magnitude(a);
+    const uint32_t divisor = magnitude(b);
+    uint32_t quotient = 0;
+    for (int step = 0; step < 32; ++step) {
+        if (remainder >= divisor) {
+            quotient += 1;
+            remainder -= divisor;
+        }
+        // Bits shifted out of the word are dropped.
+        quotient <<= 1;
+        remainder <<= 1;
+    }
+    return signed_result(quotient >> 1, opposite_signs(a, b));
+}
+
+int32_t SqrtQ31(int32_t x) {
+    const uint32_t bits = static_cast<uint32_t>(x);
+    // The top bit of x stands alone; the other 31 follow it in pairs, then zeros.
+    uint32_t rem = bits >> 31;
+    uint32_t stream = bits << 1;
+    uint32_t root2 = 0;  // twice the root so far
+    for (int step = 0; step < 30; ++step) {
+        rem = rem * 4 + (stream >> 30);
+        stream <<= 2;
+        const uint32_t t = 2 * root2 + 1;
+        // A signed comparison: a remainder of 2^31 or more reads as negative.
+        if (static_cast<int32_t>(rem) >= static_cast<int32_t>(t)) {
+            rem -= t;
+            root2 = t + 1;
+        } else {
+            root2 = t - 1;
+        }
+    }
+    return static_cast<int32_t>(root2);
+}
+
+}  // namespace bitwise
+
+int32_t from_bits(uint32_t bits) { return static_cast<int32_t>(bits); }
+
+// Words where something changes: 0 to 3, every power of two and its
+// neighbours, the ends of the signed range, alternating bits; each with both
+// signs (the negation of a word taken modulo 2^32).
+std::vector<int32_t> edge_words() {
+    std::vector<uint32_t> bits = {0, 1, 2, 3, 5, 7, 0x55555555, 0xAAAAAAAA, 0x7FFFFFFE, 0xFFFFFFFF};
+    for (int k = 1; k < 32; ++k)
+        for (uint32_t near : {(1u << k) - 1, 1u << k, (1u << k) + 1}) bits.push_back(near);
+    std::vector<int32_t> words;
+    for (uint32_t b : bits) {
+        words.push_back(from_bits(b));
+        words.push_back(from_bits(0u - b));
+    }
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    return words;
+}
+
+// A word of every size equally often: uniform bits shifted right by 0-31,
+// with either sign.
+int32_t log_uniform(std::mt19937 &rng) {
+    const uint32_t m = rng() >> (rng() % 32);
+    return from_bits(rng() % 2 ? 0u - m : m);
+}
+
+// Halves of 0, 1, around bit 15 and all ones in every combination (where the
+// partial products, their bit 15 and the carries are at their extremes) and
+// the edge words, in all pairs; then seeded words, uniform and of every size.
+TEST(BitExact, ProductsAtTheEdgesAndOverSeededWords) {
+    std::vector<int32_t> words = edge_words();
+    for (uint32_t high : {0x0000u, 0x0001u, 0x7FFFu, 0x8000u, 0xFFFFu})
+        for (uint32_t low : {0x0000u, 0x0001u, 0x7FFFu, 0x8000u, 0x8001u, 0xFFFFu})
+            words.insert(words.end(),
+                         {from_bits(high << 16 | low), from_bits(0u - (high << 16 | low))});
+    for (int32_t a : words) {
+        for (int32_t b : words) {
+            ASSERT_EQ(MulHigh32(a, b), bitwise::MulHigh32(a, b)) << a << " * " << b;
+            ASSERT_EQ(MulQ31(a, b), bitwise::MulQ31(a, b)) << a << " * " << b;
+        }
+    }
+    std::mt19937 rng(2718);
+    for (int i = 0; i < 2000000; ++i) {
+        const int32_t a = i % 2 ? from_bits(rng()) : log_uniform(rng);
+        const int32_t b = i % 4 < 2 ? from_bits(rng()) : log_uniform(rng);
+        ASSERT_EQ(MulHigh32(a, b), bitwise::MulHigh32(a, b)) << a << " * " << b;
+        ASSERT_EQ(MulQ31(a, b), bitwise::MulQ31(a, b)) << a << " * " << b;
+    }
+}
+
+// Whether DivQ31's quotient is the plain rounded-down one (nothing dropped).
+bool divides_exactly(int32_t a, int32_t b) {
+    return b != 0 && bitwise::magnitude(a) < bitwise::magnitude(b);
+}
+
+TEST(BitExact, DivQ31AtTheEdges) {
+    const std::vector<int32_t> words = edge_words();
+    int exact = 0;
+    for (int32_t a : words) {
+        for (int32_t b : words) {
+            ASSERT_EQ(DivQ31(a, b), bitwise::DivQ31(a, b)) << a << " / " << b;
+            exact += divides_exactly(a, b);
+        }
+    }
+    // Dividends placed against each divisor: zero, half, just below, equal,
+    // just above, twice and around twice the divisor's magnitude (wrapped
+    // where that leaves the word), with both signs.
+    std::mt19937 rng(31);
+    std::vector<int32_t> divisors = words;
+    for (int i = 0; i < 20000; ++i) divisors.push_back(log_uniform(rng));
+    for (int32_t b : divisors) {
+        const uint32_t d = bitwise::magnitude(b);
+        for (uint32_t r : {0u, d / 2, d - 2, d - 1, d, d + 1, 2 * d - 1, 2 * d, 2 * d + 1}) {
+            for (int32_t a : {from_bits(r), from_bits(0u - r)}) {
+                ASSERT_EQ(DivQ31(a, b), bitwise::DivQ31(a, b)) << a << " / " << b;
+                exact += divides_exactly(a, b);
+            }
+        }
+    }
+    EXPECT_GT(exact, 60000);  // both ways through the routine are taken
+}
+
+TEST(BitExact, DivQ31OverSeededWords) {
+    std::mt19937 rng(4711);
+    int exact = 0;
+    for (int i = 0; i < 3000000; ++i) {
+        // Uniform words, words of every size, and dividends just below the
+        // divisor (the calculator's own case: quotients up to one).
+        const int kind = i % 3;
+        const int32_t b = kind == 0 ? from_bits(rng()) : log_uniform(rng);
+        int32_t a = kind == 0 ? from_bits(rng()) : log_uniform(rng);
+        if (kind == 2) {
+            const uint32_t d = bitwise::magnitude(b);
+            const uint32_t r = d - 1 - ((d == 0 ? 0 : rng() % d) >> (rng() % 32));
+            a = from_bits(rng() % 2 ? 0u - r : r);
+        }
+        ASSERT_EQ(DivQ31(a, b), bitwise::DivQ31(a, b)) << a << " / " << b;
+        exact += divides_exactly(a, b);
+    }
+    EXPECT_GT(exact, 1700000);  // about a half, a half and all of the three kinds
+    EXPECT_LT(exact, 2300000);
+}
+
+// The x whose x * 2^29 lie just below k^2 (the closest ones), with their
+// neighbours, up to the top of the word.
+std::vector<uint32_t> around_square(u64 k) {
+    const u64 below = (k * k - 1) >> 29;
+    std::vector<uint32_t> xs;
+    for (u64 x = below > 0 ? below - 1 : 0; x <= below + 2; ++x)
+        if (x <= 0xFFFFFFFFu) xs.push_back(static_cast<uint32_t>(x));
+    return xs;
+}
+
+TEST(BitExact, SqrtQ31AtTheEdges) {
+    std::vector<uint32_t> xs;
+    for (uint32_t x = 0; x < 65536; ++x) xs.push_back(x);
+    // Around every power of two, up to the top of the unsigned word.
+    for (int k = 16; k < 32; ++k)
+        for (uint32_t d = 0; d < 1024; ++d) xs.insert(xs.end(), {(1u << k) + d, (1u << k) - 1 - d});
+    for (uint32_t d = 0; d < 1024; ++d) xs.push_back(0xFFFFFFFF - d);
+    // Around 2^29, where the remainder of the last digit first nears 2^31, and
+    // around the first input whose last digit is turned down.
+    for (uint32_t d = 0; d < 70000; ++d) xs.insert(xs.end(), {(1u << 29) + d, (1u << 29) - 1 - d});
+    for (uint32_t x = 536917257 - 2000; x <= 536917257 + 2000; ++x) xs.push_back(x);
+    // Roots a hair below a whole number k: for k = j 2^28 + c, k^2 is c^2 above
+    // a multiple of 2^29, so for c other than 0 the closest x * 2^29 below it
+    // have roots within c^2 / 2k of k, where a floating-point root rounds up
+    // to k. Also squares of a spread of roots, and whole roots, x = 2 m^2.
+    for (u64 j = 0; j < 6; ++j)
+        for (int c = -16; c <= 16; ++c)
+            if ((j << 28) + c > 0)
+                for (uint32_t x : around_square((j << 28) + static_cast<u64>(c))) xs.push_back(x);
+    for (int t = 8; t <= 30; ++t)
+        for (u64 j = 1; j < 4; ++j)
+            for (u64 c = 0; c < 3; ++c)
+                for (uint32_t x : around_square((j << t) - c)) xs.push_back(x);
+    for (u64 m = 1; m < 50000; m += 7) xs.push_back(static_cast<uint32_t>(2 * m * m));
+    xs.insert(xs.end(), {0x7FFFFFFF, 0x80000000, 0x80000001, 0xC0000000, 0xFFFFFFFE});
+    for (uint32_t x : xs) ASSERT_EQ(SqrtQ31(from_bits(x)), bitwise::SqrtQ31(from_bits(x))) << x;
+}
+
+TEST(BitExact, SqrtQ31OverSeededWords) {
+    std::mt19937 rng(1234);
+    for (int i = 0; i < 3000000; ++i) {
+        // Uniform words (half of them negative as signed), words of every
+        // size, and the lower quarter of the positive words.
+        const int kind = i % 3;
+        const uint32_t x = kind == 0 ? rng() : kind == 1 ? rng() >> (rng() % 32) : rng() >> 3;
+        ASSERT_EQ(SqrtQ31(from_bits(x)), bitwise::SqrtQ31(from_bits(x))) << x;
+    }
+}
+
+// A checksum of every result of the exported calculator over a fixed sweep:
+// a grid of values at the edges of each argument's range, then seeded tuples
+// (anything in range, nearly equal velocities, slow ships, far targets with
+// nearly equal velocities), drawn from the generator's raw output so that the
+// sweep is the same with every standard library. FNV-1a over the status and
+// both results.
+struct Sweep {
+    uint64_t hash = 0xCBF29CE484222325u;
+    int calls = 0, still = 0, still_far = 0, capped = 0;
+
+    void add(uint32_t word) {
+        for (int byte = 0; byte < 4; ++byte) {
+            hash ^= (word >> (8 * byte)) & 0xFF;
+            hash *= 0x100000001B3u;
+        }
+    }
+    void run(const Args &a) {
+        const Call c = call(a);
+        add(static_cast<uint32_t>(c.status));
+        add(static_cast<uint32_t>(c.cpa));
+        add(static_cast<uint32_t>(c.tcpa));
+        ++calls;
+        const Vector v = relative_velocity(ship_velocity(a.own_speed, a.own_course),
+                                           ship_velocity(a.target_speed, a.target_course));
+        if (relative_speed(v) < slowest_relative_speed) {
+            ++still;
+            still_far += a.range >= 12800;  // past about 128 NM: the root's widest inputs
+        }
+        capped += c.tcpa == longest_tcpa || c.tcpa == -longest_tcpa;
+    }
+};
+
+TEST(BitExact, CalculatorOverAFixedSweep) {
+    Sweep sweep;
+    const int32_t ranges[] = {0, 1, 99, 100, 500, 1000, 4800, 9999, 12799, 12800, 20000, 25599};
+    const int32_t angles[] = {0, 1, 450, 600, 899, 900, 1234, 1800, 2700, 3599};
+    const int32_t speeds[] = {0, 1, 10, 100, 500, 9999};
+    for (int32_t range : ranges)
+        for (int32_t bearing : angles)
+            for (int32_t own_speed : speeds)
+                for (int32_t own_course : angles)
+                    for (int32_t target_speed : speeds)
+                        for (int32_t target_course : {0, 450, 1800, 3599})
+                            sweep.run({range, bearing, own_speed, own_course, target_speed,
+                                       target_course});
+    std::mt19937 rng(8128);
+    auto in = [&rng](int32_t lo, int32_t hi) {
+        return lo + static_cast<int32_t>(rng() % static_cast<uint32_t>(hi - lo + 1));
+    };
+    for (int i = 0; i < 600000; ++i) {
+        Args a{in(0, 25599), in(0, 3599), in(0, 9999), in(0, 3599), in(0, 9999), in(0, 3599)};
+        switch (i % 4) {
+            case 1:  // nearly equal velocities
+                a.target_speed = std::clamp(a.own_speed + in(-3, 3), 0, 9999);
+                a.target_course = (a.own_course + in(-2, 2) + 3600) % 3600;
+                break;
+            case 2:  // slow ships
+                a.own_speed = in(0, 30);
+                a.target_speed = in(0, 30);
+                break;
+            case 3:  // far targets, nearly equal velocities
+                a.range = in(12800, 25599);
+                a.target_speed = std::clamp(a.own_speed + in(-1, 1), 0, 9999);
+                a.target_course = (a.own_course + in(-1, 1) + 3600) % 3600;
+                break;
+        }
+        sweep.run(a);
+    }
+    // Taken by this sweep from the library as it was when the routines were
+    // still in their first forms (the ones in `bitwise` above), built on
+    // Linux x86-64 with GCC 12, Release.
+    EXPECT_EQ(sweep.hash, 0xDBE767609C2DEC67u);
+    EXPECT_EQ(sweep.calls, 172800 + 600000);
+    EXPECT_GT(sweep.still, 50000);  // every branch is reached often
+    EXPECT_GT(sweep.still_far, 35000);
+    EXPECT_GT(sweep.capped, 70000);
 }
 
 }  // namespace
