@@ -31,6 +31,10 @@ bool open_datagram_socket(uint16_t port, SocketHandle &handle) {
         ::close(fd);
         return false;
     }
+    // Room for a burst: while the receiver is held up (a slow callback, a
+    // busy machine) datagrams wait here instead of being dropped. The system
+    // may grant less; the socket works either way.
+    setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receive_queue_bytes, sizeof receive_queue_bytes);
     handle = fd;
     return true;
 }

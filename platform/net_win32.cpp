@@ -34,6 +34,10 @@ bool open_datagram_socket(uint16_t port, SocketHandle &handle) {
         closesocket(s);
         return false;
     }
+    // Room for a burst: while the receiver is held up (a slow callback, a
+    // busy machine) datagrams wait here instead of being dropped.
+    setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char *>(&receive_queue_bytes),
+               sizeof receive_queue_bytes);
     handle = static_cast<SocketHandle>(s);
     return true;
 }

@@ -43,6 +43,26 @@ TEST(PlatformNet, APeerThatHasGoneFailsTheSendWithoutASignal) {
 
 TEST(PlatformNet, ABadHandleFails) { EXPECT_EQ(send_bytes(-1, "x", 1), -1); }
 
+// A datagram socket queues more than the system's default while its receiver
+// is held up.
+TEST(PlatformNet, ADatagramSocketAsksForALargerReceiveQueue) {
+    start_sockets();
+    SocketHandle mine = no_socket;
+    ASSERT_TRUE(open_datagram_socket(0, mine));
+    const int plain = test_sockets::open_socket(SOCK_DGRAM);
+    ASSERT_NE(plain, test_sockets::no_socket);
+    auto queue = [](int s) {
+        int bytes = 0;
+        test_sockets::Length size = sizeof bytes;
+        getsockopt(test_sockets::native(s), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char *>(&bytes), &size);
+        return bytes;
+    };
+    EXPECT_GT(queue(static_cast<int>(mine)), queue(plain));
+    test_sockets::close_socket(plain);
+    shut_socket(mine);
+    close_socket(mine);
+}
+
 struct Shared {
     Lock lock;
     long counter = 0;
