@@ -122,8 +122,7 @@ std::size_t apply_line(const uint8_t *datagram, std::size_t offset, const LineHe
         }
         for (; marks != 0; marks &= marks - 1, ++j) {
             const auto level = static_cast<uint8_t>(levels[j / 2] >> (4 * (j & 1)) & 0x0F);
-            uint8_t &sample = samples[std::countr_zero(marks)];
-            sample = level < 8 ? level : sample;  // 8..15 leave the sample as it was
+            if (level < 8) samples[std::countr_zero(marks)] = level;  // 8..15 leave the sample as it was
         }
     }
     return offset + mask + levels_size(j);
