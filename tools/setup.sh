@@ -4,7 +4,7 @@
 # mingw-w64 cross compilers (posix thread model) and Wine's 64-bit loader, and
 # clang with its fuzzer and sanitizer runtimes.
 set -euo pipefail
-packages=(cmake g++ make binutils libgtest-dev libgmock-dev googletest clang-14 clang libclang-rt-14-dev
+packages=(cmake g++ make binutils libgtest-dev libbenchmark-dev libgmock-dev googletest clang-14 clang libclang-rt-14-dev
           libpng-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 wine64)
 missing=()
 for p in "${packages[@]}"; do

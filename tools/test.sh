@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds and tests everything: the Linux library and its test suite, the
-# fuzzers (30 s each from their corpora), the suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the stress test under ThreadSanitizer, then the
+# Builds and tests everything: the Linux library and its test suite, a smoke
+# run of the benchmarks, the fuzzers (30 s each from their corpora), the
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the stress test under ThreadSanitizer, then the
 # 32-bit Windows DLL (checked by its export table) and the 64-bit Windows
 # build, whose tests run under Wine. Fails on any failure.
 set -euo pipefail
@@ -12,6 +12,9 @@ echo "== Linux build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRADAR_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 120
+
+echo "== Benchmarks: a short smoke run of every one (no timing is judged)"
+RADAR_WERROR=ON tools/bench.sh --smoke
 
 echo "== Fuzzers: corpora replayed, then 30 s each"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (bench/) and runs them all, each figure beside its
+# baseline from the same run. Results also land as JSON in build-bench/results.
+#   tools/bench.sh            the full run (a few minutes)
+#   tools/bench.sh --smoke    every benchmark briefly, to show that it runs (CI)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+smoke=0
+[ "${1:-}" = "--smoke" ] && smoke=1
+
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DRADAR_BENCH=ON -DRADAR_BUILD_TESTS=OFF \
+      -DRADAR_WERROR="${RADAR_WERROR:-OFF}" >/dev/null
+cmake --build build-bench -j2 --target radar_benchmarks
+
+mkdir -p build-bench/results
+args=()
+if [ "$smoke" = 1 ]; then
+  export RADAR_BENCH_SMOKE=1
+  args=(--benchmark_min_time=0.01)
+fi
+for b in echo_path_bench receiver_bench incoming_bench put_bench cpa_bench; do
+  echo "== $b"
+  build-bench/bin/$b "${args[@]}" --benchmark_out=build-bench/results/$b.json --benchmark_out_format=json
+done
+# A benchmark that could not run reports an error in its results.
+if grep -l '"error_occurred": true' build-bench/results/*.json; then
+  echo "bench: a benchmark reported an error (results above)" >&2
+  exit 1
+fi
