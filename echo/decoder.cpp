@@ -43,7 +43,8 @@ std::size_t ones(uint64_t v) {
 
 std::size_t marked_samples(const uint8_t *mask, std::size_t size) {
     std::size_t marked = 0;
-    for (std::size_t i = 0; i < size; i += 8) marked += ones(little_endian_64(mask + i, std::min<std::size_t>(8, size - i)));
+    for (std::size_t i = 0; i < size; i += 8)
+        marked += ones(little_endian_64(mask + i, std::min<std::size_t>(8, size - i)));
     return marked;
 }
 

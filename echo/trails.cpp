@@ -16,11 +16,11 @@ namespace {
 // cell, one aging step or one refresh may be lost.
 int16_t cells[trail_rows][line_samples];
 
-// Per row: whether it may hold a trail. Only the overlay makes a cell
-// nonzero, and it marks the row after writing its cells; the aging pass
-// unmarks a row before looking at it and marks it again when trails remain.
-// A row left unmarked therefore holds nothing but zeros, and the pass skips
-// it. A mark is a hint in one direction only: a marked row may be empty.
+// Per row: whether it may hold a trail. Whoever writes a nonzero cell marks
+// its row afterwards: the overlay laying trails, the aging pass leaving some
+// (it unmarks a row before looking at it). A row left unmarked therefore
+// holds nothing but zeros, and the pass skips it. A mark is a hint in one
+// direction only: a marked row may be empty.
 std::atomic<bool> row_marks[trail_rows];
 
 void mark_row(int row) { row_marks[row].store(true, std::memory_order_release); }

@@ -27,8 +27,8 @@ void start_sockets();
 // setting the option or binding failed (the socket is then closed again).
 bool open_datagram_socket(uint16_t port, SocketHandle &handle);
 
-// The receive queue a datagram socket asks for: about a second of the
-// radar's echo stream, several at its usual rate.
+// The receive queue a datagram socket asks for: over a second of the radar's
+// echo stream at its usual rate.
 constexpr int receive_queue_bytes = 1 << 20;
 
 // Waits for one datagram and copies it into `buffer`. Returns its length, or
