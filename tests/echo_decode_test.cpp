@@ -14,10 +14,11 @@
 
 #include "echo/receiver.h"
 #include "echo/trails.h"
+#include "echo_support.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using echo_support::Bytes;
 using Levels = std::array<uint8_t, 512>;
 
 std::vector<Levels> delivered;
@@ -28,79 +29,46 @@ void RADAR_CALLBACK keep(EchoLineRecord *line) {
     delivered.push_back(levels);
 }
 
-// One line: which samples it marks, and each marked sample's nibble.
-struct Marks {
-    std::vector<bool> marked;
-    std::vector<uint8_t> nibbles;  // one per marked sample, in sample order
-};
-
-Bytes datagram(uint16_t samples, const std::vector<Marks> &lines) {
-    Bytes d = {1, 2, 3, 4, 5, 6, 7, 8, 0, 0, static_cast<uint8_t>(lines.size()), 1,
-               static_cast<uint8_t>(samples), static_cast<uint8_t>(samples >> 8 | 2 << 2)};
-    uint16_t sweep = 0;
-    for (const Marks &m : lines) {
-        d.insert(d.end(), {static_cast<uint8_t>(sweep), static_cast<uint8_t>(sweep >> 8), 0, 0x80});
-        ++sweep;
-        const std::size_t n = samples / 8;
-        Bytes mask(n, 0);
-        for (std::size_t s = 0; s < 8 * n; ++s)
-            if (m.marked[s]) mask[s / 8] |= static_cast<uint8_t>(1u << (s % 8));
-        d.insert(d.end(), mask.begin(), mask.end());
-        Bytes levels(2 * ((m.nibbles.size() + 3) / 4), 0xEE);  // unused nibbles carry noise
-        for (std::size_t j = 0; j < m.nibbles.size(); ++j) {
-            uint8_t &b = levels[j / 2];
-            b = j % 2 == 0 ? static_cast<uint8_t>((b & 0xF0) | m.nibbles[j])
-                           : static_cast<uint8_t>((b & 0x0F) | m.nibbles[j] << 4);
-        }
-        d.insert(d.end(), levels.begin(), levels.end());
-    }
-    if (d.size() % 2 != 0) d.push_back(0);
-    const std::size_t words = (d.size() - 10) / 2;
-    d[8] = static_cast<uint8_t>(words);
-    d[9] = static_cast<uint8_t>(words >> 8);
-    return d;
-}
-
-// The format read plainly: each marked sample in turn takes the next nibble,
-// and a nibble of 8..15 leaves it as it was.
-void apply(Levels &line, const Marks &m, uint16_t samples) {
-    std::size_t j = 0;
-    for (std::size_t s = 0; s < samples / 8u * 8u; ++s) {
-        if (!m.marked[s]) continue;
-        if (m.nibbles[j] < 8) line[s] = m.nibbles[j];
-        ++j;
-    }
+// The format read plainly: each marked sample in turn (the line's levels in
+// sample order) takes the next nibble, and a nibble of 8..15 leaves it as it
+// was.
+void decode_plainly(Levels &line, const echo_support::Line &l) {
+    for (const auto &[sample, nibble] : l.levels)
+        if (nibble < 8) line[static_cast<std::size_t>(sample)] = nibble;
 }
 
 // How a line's marks are laid out.
 enum class Pattern { scattered, runs, full, quiet };
 
-Marks marks_for(std::mt19937 &random, uint16_t sample_count, Pattern pattern, int percent) {
-    Marks m{std::vector<bool>(512, false), {}};
+echo_support::Line marks_for(std::mt19937 &random, uint16_t sample_count, Pattern pattern, int percent) {
+    std::vector<bool> marked(512, false);
     // Only samples the mask covers can be marked: up to the count rounded
     // down to a multiple of 8.
     const int samples = sample_count / 8 * 8;
     std::uniform_int_distribution<int> hundred(0, 99), nibble(0, 15), run(1, 140);
     switch (pattern) {
         case Pattern::scattered:
-            for (int s = 0; s < samples; ++s) m.marked[s] = hundred(random) < percent;
+            for (int s = 0; s < samples; ++s) marked[s] = hundred(random) < percent;
             break;
         case Pattern::runs:  // stretches of marks, so whole 64-sample words fill from odd starts too
             for (int s = 0; s < samples;) {
                 const int length = run(random);
                 const bool on = hundred(random) < percent;
-                for (int i = 0; i < length && s < samples; ++i, ++s) m.marked[s] = on;
+                for (int i = 0; i < length && s < samples; ++i, ++s) marked[s] = on;
             }
             break;
         case Pattern::full:
-            for (int s = 0; s < samples; ++s) m.marked[s] = true;
+            for (int s = 0; s < samples; ++s) marked[s] = true;
             break;
         case Pattern::quiet:
             break;
     }
+    echo_support::Line line;
     for (int s = 0; s < samples; ++s)
-        if (m.marked[s]) m.nibbles.push_back(static_cast<uint8_t>(hundred(random) < percent / 4 ? 8 + nibble(random) % 8 : nibble(random) % 8));
-    return m;
+        if (marked[s])
+            line.levels[s] = static_cast<uint8_t>(hundred(random) < percent / 4 ? 8 + nibble(random) % 8
+                                                                               : nibble(random) % 8);
+    return line;
 }
 
 TEST(EchoDecode, EveryLayoutOfMarksDecodesAsTheFormatReads) {
@@ -116,22 +84,23 @@ TEST(EchoDecode, EveryLayoutOfMarksDecodesAsTheFormatReads) {
                 scale = static_cast<uint8_t>(scale % 63 + 1);
                 Levels expected{};
                 for (int round = 0; round < 12; ++round) {
-                    std::vector<Marks> lines;
+                    std::vector<echo_support::Line> lines;
                     std::size_t size = 14;
                     for (int n = 0; n < 6; ++n) {
-                        Marks m = marks_for(random, samples, pattern, percent);
-                        const std::size_t bytes = 4 + samples / 8 + 2 * ((m.nibbles.size() + 3) / 4);
+                        echo_support::Line l = marks_for(random, samples, pattern, percent);
+                        l.sweep = static_cast<uint16_t>(n);
+                        const std::size_t bytes = 4 + samples / 8 + 2 * ((l.levels.size() + 3) / 4);
                         if (size + bytes > 1024) break;
                         size += bytes;
-                        lines.push_back(std::move(m));
+                        lines.push_back(std::move(l));
                     }
-                    Bytes d = datagram(samples, lines);
-                    d[13] = static_cast<uint8_t>((d[13] & 3) | scale << 2);
+                    // Nibbles that carry nothing hold noise.
+                    const Bytes d = echo_support::datagram(samples, scale, 1, lines, 0xEE);
                     delivered.clear();
                     ASSERT_TRUE(radar::echo::take_datagram(d.data(), d.size(), radar::echo::mode_live, &keep));
                     ASSERT_EQ(delivered.size(), lines.size());
                     for (std::size_t i = 0; i < lines.size(); ++i) {
-                        apply(expected, lines[i], samples);
+                        decode_plainly(expected, lines[i]);
                         for (int s = 0; s < samples; ++s)
                             ASSERT_EQ(delivered[i][s], expected[s])
                                 << "round " << round << ", line " << i << ", sample " << s;

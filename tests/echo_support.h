@@ -36,8 +36,10 @@ struct Line {
 };
 
 // A well-formed datagram: the header, the lines, and a word count that matches.
+// Level nibbles that carry nothing (after an odd count, and the byte that
+// evens the count up) hold `unused`.
 inline Bytes datagram(uint16_t sample_count, uint8_t scale_code, uint8_t nibble,
-                      const std::vector<Line> &lines) {
+                      const std::vector<Line> &lines, uint8_t unused = 0) {
     Bytes d = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0, 0};
     d.push_back(static_cast<uint8_t>(lines.size()));
     d.push_back(nibble);
@@ -58,9 +60,12 @@ inline Bytes datagram(uint16_t sample_count, uint8_t scale_code, uint8_t nibble,
             nibbles.push_back(level);
         }
         d.insert(d.end(), mask.begin(), mask.end());
-        Bytes levels(2 * ((nibbles.size() + 3) / 4), 0);
-        for (std::size_t j = 0; j < nibbles.size(); ++j)
-            levels[j / 2] |= static_cast<uint8_t>((j % 2 == 0) ? nibbles[j] : nibbles[j] << 4);
+        Bytes levels(2 * ((nibbles.size() + 3) / 4), unused);
+        for (std::size_t j = 0; j < nibbles.size(); ++j) {
+            uint8_t &b = levels[j / 2];
+            b = j % 2 == 0 ? static_cast<uint8_t>((b & 0xF0) | nibbles[j])
+                           : static_cast<uint8_t>((b & 0x0F) | nibbles[j] << 4);
+        }
         d.insert(d.end(), levels.begin(), levels.end());
     }
     // The length is counted in 16-bit words: a datagram whose lines end on an
