@@ -29,8 +29,9 @@ struct Approach {
     int32_t tcpa;
 };
 
-// Ranges are below this, in hundredths of a NM: from 25600 (256 NM) on, the
-// solution's position overflows 32 bits.
+// Ranges lie strictly between minus this and this, in hundredths of a NM:
+// from 256 NM on, either side, the solution's position overflows 32 bits. A
+// negative range places the target on the reciprocal bearing.
 constexpr int32_t range_limit = 25600;
 
 // Below this relative speed (0.01 knot at 2^19 per knot) the ships keep their

@@ -20,9 +20,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneCalCpaTcpa(int32_t range, int16_t bearing, 
                                                 int16_t target_course, int32_t *cpa,
                                                 int32_t *tcpa) {
     using namespace radar::geometry;
-    // A range past the position scale, or a negative one, has no meaningful
+    // A range past the position scale, either side, has no meaningful
     // answer and is refused like any other argument out of range.
-    if (range < 0 || range >= range_limit) return RADAR_REFUSED;
+    if (range <= -range_limit || range >= range_limit) return RADAR_REFUSED;
     if (!within(bearing, last_angle)) return RADAR_REFUSED;
     if (!within(own_speed, last_speed)) return RADAR_REFUSED;
     if (!within(own_course, last_angle)) return RADAR_REFUSED;

@@ -828,12 +828,14 @@ RADAR_EXPORT int16_t RADAR_API OrvaneReadEndRadarEcho(void);
 /* ---- Target geometry ----------------------------------------------------- */
 
 /* Closest point of approach of a target at `range` (hundredths of a nautical
- * mile, below 25600) and `bearing` (0-3599), own ship at `own_speed` (tenths
- * of a knot, 0-9999) on `own_course` (0-3599), target at `target_speed` on
- * `target_course`. Stores CPA in nautical miles and TCPA in minutes, both
- * 16.16 fixed point (TCPA negative when the closest point is past).
- * RADAR_OK, or RADAR_REFUSED with nothing stored when an argument is out of
- * range. */
+ * mile, -25599 to 25599; a negative range places the target on the
+ * reciprocal bearing) and `bearing` (0-3599), own ship at `own_speed`
+ * (tenths of a knot, 0-9999) on `own_course` (0-3599), target at
+ * `target_speed` on `target_course`. Stores CPA in nautical miles and TCPA
+ * in minutes, both 16.16 fixed point (TCPA negative when the closest point
+ * is past). RADAR_OK, or RADAR_REFUSED with nothing stored when an argument
+ * is out of range (a range of 256 NM or more either side overflows the
+ * calculation's scale). */
 RADAR_EXPORT int16_t RADAR_API OrvaneCalCpaTcpa(int32_t range, int16_t bearing, int16_t own_speed,
                                                 int16_t own_course, int16_t target_speed,
                                                 int16_t target_course, int32_t *cpa, int32_t *tcpa);

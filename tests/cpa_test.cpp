@@ -298,7 +298,7 @@ TEST(CpaSteps, WorkedCrossing) {
 }
 
 TEST(CpaSteps, ScaledRangeIsTheDoubleProductTruncated) {
-    for (int32_t range = 0; range < range_limit; ++range)
+    for (int32_t range = 1 - range_limit; range < range_limit; ++range)
         ASSERT_EQ(scaled_range(range), static_cast<int32_t>(range * 655.36)) << range;
 }
 
@@ -361,7 +361,7 @@ TEST(CpaTcpa, RefusedArgumentsStoreNothing) {
         {"target course negative", {500, 0, 100, 0, 100, -1}},
         {"range 25600: past the position scale", {25600, 0, 100, 0, 100, 0}},
         {"range at the 32-bit top", {INT32_MAX, 0, 100, 0, 100, 0}},
-        {"range -1", {-1, 0, 100, 0, 100, 0}},
+        {"range -25600: past the position scale", {-25600, 900, 100, 0, 100, 0}},
         {"range at the 32-bit bottom", {INT32_MIN, 0, 100, 0, 100, 0}},
         {"every argument out", {-5, 3600, 10000, 3600, 10000, 3600}},
     };
@@ -377,6 +377,7 @@ TEST(CpaTcpa, RefusedArgumentsStoreNothing) {
     EXPECT_EQ(kept, untouched);
     // The last values inside every range are taken.
     EXPECT_EQ(call({25599, 3599, 9999, 3599, 9999, 0}).status, RADAR_OK);
+    EXPECT_EQ(call({-25599, 0, 9999, 0, 9999, 3599}).status, RADAR_OK);
     EXPECT_EQ(call({0, 0, 0, 0, 0, 0}).status, RADAR_OK);
 }
 
@@ -449,6 +450,30 @@ TEST(CpaModel, BitForBitOverSeededTuples) {
     }
     EXPECT_GT(still, 2000);  // every branch is reached often
     EXPECT_GT(capped, 2000);
+}
+
+TEST(CpaTcpa, ANegativeRangePlacesTheTargetOnTheReciprocalBearing) {
+    // 5 NM at bearing 900, read negative: the target lies to the west.
+    const Vector west = target_position(scaled_range(-500), 900);
+    EXPECT_EQ(west.x, -327680);
+    EXPECT_EQ(west.y, 0);
+    // Bit for bit the 64-bit model, and the same results as the positive
+    // range on the reciprocal bearing (the table's sine changes sign exactly).
+    std::mt19937 rng(1800);
+    for (int i = 0; i < 40000; ++i) {
+        Args a = i == 0 ? Args{500, 900, 100, 0, 100, 2700} : draw_args(rng, i % 4);
+        a.range = -a.range;
+        const ModelResult m = model(a);
+        const Call c = call(a);
+        ASSERT_TRUE(m.fits) << a.range;
+        ASSERT_EQ(c.status, RADAR_OK) << a.range;
+        ASSERT_EQ(c.cpa, m.cpa) << a.range << " " << a.bearing;
+        ASSERT_EQ(c.tcpa, m.tcpa) << a.range << " " << a.bearing;
+        const Call reciprocal = call({-a.range, (a.bearing + 1800) % 3600, a.own_speed,
+                                      a.own_course, a.target_speed, a.target_course});
+        ASSERT_EQ(c.cpa, reciprocal.cpa) << a.range << " " << a.bearing;
+        ASSERT_EQ(c.tcpa, reciprocal.tcpa) << a.range << " " << a.bearing;
+    }
 }
 
 // Exact geometry in long double with true sines. TCPA is compared as the
