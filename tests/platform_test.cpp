@@ -4,13 +4,20 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <thread>
 
 #include "loopback_station.h"
+#include "platform/file.h"
 #include "platform/lock.h"
 #include "platform/net.h"
 #include "platform/thread.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -96,6 +103,30 @@ TEST(PlatformThread, SleepWaitsAtLeastTheTimeAsked) {
     const auto start = Clock::now();
     sleep_ms(30);
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(30));
+}
+
+TEST(PlatformFile, ACutFileEndsThereAndGoesOnWritingThere) {
+    const std::filesystem::path folder = scratch::new_folder("radar-platform-");
+    ASSERT_FALSE(folder.empty());
+    const std::string path = (folder / "cut").string();
+    std::FILE *file = std::fopen(path.c_str(), "wb+");
+    ASSERT_NE(file, nullptr);
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    auto write = [file](const char *text) {
+        return std::fwrite(text, 1, std::strlen(text), file) == std::strlen(text);
+    };
+    EXPECT_TRUE(write("abcdefghij"));
+    EXPECT_TRUE(cut_file(file, 3));
+    EXPECT_TRUE(write("XY"));
+    EXPECT_TRUE(cut_file(file, 0));
+    EXPECT_TRUE(write("first"));
+    EXPECT_TRUE(cut_file(file, 5));  // at the end already
+    EXPECT_TRUE(write("+m"));
+    std::fclose(file);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "first+m");
+    in.close();
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
