@@ -66,8 +66,8 @@ void eight_levels(const uint8_t *levels, std::size_t j, uint8_t *out) {
 
 DatagramHeader read_header(const uint8_t *datagram) {
     const uint16_t samples_and_scale = little_endian(datagram + 12);
-    return DatagramHeader{static_cast<uint16_t>(little_endian(datagram + 8) & 0x3FF), datagram[10],
-                          static_cast<uint8_t>(datagram[11] & 0x0F), static_cast<uint16_t>(samples_and_scale & 0x3FF),
+    return DatagramHeader{datagram[10], static_cast<uint8_t>(datagram[11] & 0x0F),
+                          static_cast<uint16_t>(samples_and_scale & 0x3FF),
                           static_cast<uint8_t>(samples_and_scale >> 10)};
 }
 
@@ -81,7 +81,6 @@ LineHeader read_line_header(const uint8_t *line) {
 bool well_formed(const uint8_t *datagram, std::size_t length) {
     if (length < header_size || length > datagram_capacity) return false;
     const DatagramHeader header = read_header(datagram);
-    if (10u + 2u * header.word_count != length) return false;
     if (header.sample_count > line_samples) return false;
     const std::size_t mask = mask_size(header.sample_count);
     std::size_t offset = header_size;

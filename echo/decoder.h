@@ -2,7 +2,8 @@
 // bearing given as changes against the line before.
 //
 //   offset 0   8 bytes   kept and recorded as they are
-//   offset 8   2 bytes   bits 0-9: word count (the datagram is 10 + 2 x words long)
+//   offset 8   2 bytes   bits 0-9: word count (the datagram is 10 + 2 x words
+//                        long); read only by the playback reader
 //   offset 10  1 byte    line count
 //   offset 11  1 byte    bits 0-3: header nibble
 //   offset 12  2 bytes   bits 0-9: sample count; bits 10-15: scale code
@@ -21,7 +22,6 @@ constexpr std::size_t datagram_capacity = 1024;
 constexpr std::size_t header_size = 14;
 
 struct DatagramHeader {
-    uint16_t word_count;
     uint8_t line_count;
     uint8_t nibble;
     uint16_t sample_count;
@@ -39,9 +39,10 @@ DatagramHeader read_header(const uint8_t *datagram);
 LineHeader read_line_header(const uint8_t *line);
 
 // True when the whole datagram can be decoded inside its `length` bytes: a
-// full header, a word count that matches the length, at most 512 samples a
-// line, and every line ending within the datagram. Anything else is dropped
-// whole, before any of its lines is delivered.
+// full header, at most 512 samples a line, and every line ending within the
+// received bytes. The word count is not read: bytes after the last line (a
+// pad byte, say) are left alone. Anything else is dropped whole, before any
+// of its lines is delivered.
 bool well_formed(const uint8_t *datagram, std::size_t length);
 
 // Applies one line's changes to the line buffer and returns the offset of the

@@ -74,7 +74,7 @@ void deliver(EchoLineRecord &record, RadarEchoFunc callback) {
         store_line(record);
 }
 
-void decode(Receiver &r, const uint8_t *datagram, std::size_t length, uint16_t mode,
+void decode(Receiver &r, const uint8_t *datagram, const recording::Framed &framed, uint16_t mode,
             RadarEchoFunc callback) {
     const DatagramHeader header = read_header(datagram);
     if (header.scale_code != r.previous_scale || header.sample_count != r.previous_samples) {
@@ -85,7 +85,7 @@ void decode(Receiver &r, const uint8_t *datagram, std::size_t length, uint16_t m
     std::size_t offset = header_size;
     for (int i = 0; i < header.line_count; ++i) {
         const LineHeader line = read_line_header(datagram + offset);
-        recording::one_screen_step(line.sweep, datagram, length);
+        recording::one_screen_step(line.sweep, framed);
         offset = apply_line(datagram, offset, line, header.sample_count, r.line);
         uint8_t *levels = r.line;
         if (trails_on()) {
@@ -139,9 +139,12 @@ void receiver_thread(void *) {
 
 bool take_datagram(const uint8_t *datagram, std::size_t length, uint16_t mode,
                    RadarEchoFunc callback) {
-    if (!well_formed(datagram, length)) return false;
-    recording::append(datagram, length);
-    decode(receiver, datagram, length, mode, callback);
+    // Every datagram is recorded, whether or not it can be decoded.
+    const bool decodable = well_formed(datagram, length);
+    const recording::Framed framed = recording::frame(datagram, length, decodable);
+    recording::append(framed);
+    if (!decodable) return false;
+    decode(receiver, datagram, framed, mode, callback);
     return true;
 }
 

@@ -23,11 +23,12 @@ constexpr uint16_t mode_playback_last = 3;  // the last datagram of a playback f
 extern std::atomic<int> echo_slot;
 
 // The receiver's work on one datagram it has obtained, `length` bytes from
-// the echo socket or the playback file, whose lines carry `mode`. A datagram
-// that cannot be decoded whole is dropped (false). Otherwise it is appended
-// to a running recording, a new header clears the picture, and each line is
-// decoded against the line buffer, overlaid with trails while they are on
-// and delivered to `callback`, or stored in the ring when it is null.
+// the echo socket or the playback file, whose lines carry `mode`. It is
+// appended to a running recording (framed so that the file stays readable).
+// A datagram that cannot be decoded whole is then dropped (false).
+// Otherwise a new header clears the picture, and each line is decoded
+// against the line buffer, overlaid with trails while they are on and
+// delivered to `callback`, or stored in the ring when it is null.
 // Receiver thread only: it owns the line buffer. (The fuzz targets call it
 // in place of the thread, which is then never started.)
 bool take_datagram(const uint8_t *datagram, std::size_t length, uint16_t mode,

@@ -6,9 +6,12 @@
 // word count (10 + 2 x words bytes).
 #include "recording.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 
+#include "platform/file.h"
 #include "platform/lock.h"
 #include "radar.h"
 #include "receiver.h"
@@ -21,6 +24,51 @@ constexpr uint16_t state_live = 0;
 constexpr uint16_t state_playing = 1;
 constexpr uint16_t state_ended = 0xFFFF;
 constexpr uint16_t last_one_screen_sweep = 8190;
+constexpr std::size_t count_end = 10;  // bytes up to and with the word count
+
+std::size_t word_count(const uint8_t *datagram) { return (datagram[9] & 3u) * 256u + datagram[8]; }
+
+// A file being recorded. It only ever holds whole datagrams: writes go
+// straight to the system (no stream buffer holds part of a datagram back),
+// and a write that fails part way, as on a full disk, is taken back by
+// cutting the file to the end of the last whole datagram. The datagram is
+// lost and the recording goes on; once there is room again, the next ones
+// are written whole. Only when the file cannot be cut either does the
+// recording end.
+class RecordFile {
+  public:
+    bool open(const char *path) {
+        std::FILE *opened = std::fopen(path, "wb+");
+        if (opened == nullptr) return false;
+        std::setvbuf(opened, nullptr, _IONBF, 0);
+        close();
+        file_ = opened;
+        whole_ = 0;
+        return true;
+    }
+
+    bool is_open() const { return file_ != nullptr; }
+
+    // False when the file could not be kept whole; it is then closed.
+    bool append(const Framed &datagram) {
+        if (std::fwrite(datagram.bytes, 1, datagram.length, file_) == datagram.length) {
+            whole_ += datagram.length;
+            return true;
+        }
+        if (platform::cut_file(file_, whole_)) return true;
+        close();
+        return false;
+    }
+
+    void close() {
+        if (file_ != nullptr) std::fclose(file_);
+        file_ = nullptr;
+    }
+
+  private:
+    std::FILE *file_;
+    uint64_t whole_;  // bytes of the whole datagrams in the file
+};
 
 // Guards the record/playback file, the recording flag, the playback state and
 // the look-ahead, and (here also) the one-revolution file. The receiver holds
@@ -28,7 +76,8 @@ constexpr uint16_t last_one_screen_sweep = 8190;
 platform::Lock file_lock;
 std::atomic<bool> started{false};
 
-std::FILE *file;  // recording or playback, never both
+std::FILE *file;  // playback
+RecordFile recording_file;  // never open while `file` is
 std::atomic<uint16_t> recording_flag{0};
 std::atomic<uint16_t> playback_state{state_live};
 
@@ -37,9 +86,11 @@ std::atomic<uint16_t> playback_state{state_live};
 uint8_t look_ahead_byte;
 std::atomic<bool> look_ahead{false};
 
-std::FILE *one_screen_file;
+RecordFile one_screen_file;
 std::atomic<uint16_t> one_screen_flag{0};
 bool one_screen_started;
+
+uint8_t framed_copy[datagram_capacity];  // the receiver's
 
 bool read_exactly(std::FILE *from, uint8_t *into, std::size_t count) {
     return count == 0 || std::fread(into, 1, count, from) == count;
@@ -73,12 +124,13 @@ std::size_t read_datagram(std::FILE *from, uint8_t (&buffer)[datagram_capacity],
     if (ahead >= 0) buffer[have++] = static_cast<uint8_t>(ahead);
     ahead = no_look_ahead;
     // An empty file, or one that ends inside a header.
-    if (!read_exactly(from, buffer + have, 10 - have)) return 0;
-    const std::size_t words = (buffer[9] & 3u) * 256u + buffer[8];
-    const std::size_t length = 10 + 2 * words;
+    if (!read_exactly(from, buffer + have, count_end - have)) return 0;
+    const std::size_t length = count_end + 2 * word_count(buffer);
     // A word count the receive buffer cannot hold, or a file that ends inside
     // the datagram: nothing of it is delivered.
-    if (length > datagram_capacity || !read_exactly(from, buffer + 10, length - 10)) return 0;
+    if (length > datagram_capacity ||
+        !read_exactly(from, buffer + count_end, length - count_end))
+        return 0;
     const int next = std::fgetc(from);
     if (next != EOF) ahead = static_cast<uint8_t>(next);
     return length;
@@ -110,26 +162,42 @@ void forget_look_ahead() {
     look_ahead.store(false);
 }
 
-void append(const uint8_t *datagram, std::size_t length) {
-    if (recording_flag.load() == 0) return;
-    platform::Held held(file_lock);
-    if (recording_flag.load() != 0 && file != nullptr) std::fwrite(datagram, 1, length, file);
+Framed frame(const uint8_t *datagram, std::size_t length, bool decodable) {
+    // Nothing longer than the receive buffer is ever received.
+    if (length == 0 || length > datagram_capacity) return {datagram, 0};
+    if (length >= count_end && count_end + 2 * word_count(datagram) == length)
+        return {datagram, length};
+    std::size_t framed = std::max(length, count_end);
+    if (framed % 2 != 0) framed = decodable ? framed + 1 : framed - 1;
+    const std::size_t kept = std::min(length, framed);
+    std::memcpy(framed_copy, datagram, kept);
+    std::memset(framed_copy + kept, 0, framed - kept);
+    const std::size_t words = (framed - count_end) / 2;
+    framed_copy[8] = static_cast<uint8_t>(words);
+    framed_copy[9] = static_cast<uint8_t>((framed_copy[9] & ~3u) | words >> 8);
+    return {framed_copy, framed};
 }
 
-void one_screen_step(uint16_t sweep, const uint8_t *datagram, std::size_t length) {
+void append(const Framed &datagram) {
+    if (recording_flag.load() == 0 || datagram.length == 0) return;
+    platform::Held held(file_lock);
+    if (recording_flag.load() == 0 || !recording_file.is_open()) return;
+    if (!recording_file.append(datagram)) recording_flag.store(0);  // ended, as by the export
+}
+
+void one_screen_step(uint16_t sweep, const Framed &datagram) {
     if (one_screen_flag.load() == 0) return;
     platform::Held held(file_lock);
-    if (one_screen_flag.load() == 0 || one_screen_file == nullptr) return;
+    if (one_screen_flag.load() == 0 || !one_screen_file.is_open()) return;
     if (!one_screen_started) {
         if (sweep != 0) return;  // waits for the start of a revolution
         one_screen_started = true;
     }
-    std::fwrite(datagram, 1, length, one_screen_file);
-    if (sweep >= last_one_screen_sweep) {
+    const bool kept = one_screen_file.append(datagram);
+    if (!kept || sweep >= last_one_screen_sweep) {
         one_screen_started = false;
         one_screen_flag.store(0);
-        std::fclose(one_screen_file);
-        one_screen_file = nullptr;
+        one_screen_file.close();
     }
 }
 
@@ -145,10 +213,8 @@ RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEcho(const char *path) {
     radar::platform::Held held(file_lock);
     // Refused before the file is touched: "wb+" would empty it.
     if (playback_state.load() != state_live) return RADAR_REFUSED;
-    std::FILE *opened = std::fopen(path, "wb+");
-    if (opened == nullptr) return RADAR_REFUSED;
-    if (file != nullptr) std::fclose(file);  // a running recording moves to the new file
-    file = opened;
+    // A running recording moves to the new file.
+    if (!recording_file.open(path)) return RADAR_REFUSED;
     recording_flag.store(1);
     return RADAR_OK;
 }
@@ -158,18 +224,15 @@ RADAR_EXPORT int16_t RADAR_API OrvaneRecEndRadarEcho(void) {
     radar::platform::Held held(file_lock);
     if (playback_state.load() != state_live || recording_flag.load() == 0) return RADAR_REFUSED;
     recording_flag.store(0);
-    std::fclose(file);
-    file = nullptr;
+    recording_file.close();
     return RADAR_OK;
 }
 
 RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEchoOneScreen(const char *path) {
     if (!started.load() || path == nullptr) return RADAR_REFUSED;
-    std::FILE *opened = std::fopen(path, "wb+");
-    if (opened == nullptr) return RADAR_REFUSED;
     radar::platform::Held held(file_lock);
-    if (one_screen_file != nullptr) std::fclose(one_screen_file);  // an armed one is replaced
-    one_screen_file = opened;
+    // An armed one is replaced.
+    if (!one_screen_file.open(path)) return RADAR_REFUSED;
     one_screen_started = false;
     one_screen_flag.store(1);
     return RADAR_OK;

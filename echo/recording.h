@@ -42,10 +42,29 @@ std::size_t read_datagram(std::FILE *from, uint8_t (&buffer)[datagram_capacity],
 // the first byte of its file.
 void forget_look_ahead();
 
+// A datagram as a recording file holds it.
+struct Framed {
+    const uint8_t *bytes;
+    std::size_t length;  // 0: nothing to write
+};
+
+// How a datagram of `length` bytes is written to a recording. The reader
+// finds each next datagram only through its word count, so a datagram is
+// written as received when its word count gives its length, and otherwise
+// as a copy whose word count does, bytes 0-7 and bits 10-15 of the count as
+// received: an odd length is evened up with a zero byte (`decodable`: the
+// lines end within the received bytes) or evened down by its last byte (not
+// decodable: the byte added would let playback decode lines that the live
+// picture never showed); one shorter than 10 bytes is filled with zeros to
+// 10. Played back, a framed datagram decodes to the same lines as received.
+// The copy lives in a buffer of the receiver's own, valid until the next
+// call.
+Framed frame(const uint8_t *datagram, std::size_t length, bool decodable);
+
 // Appends the datagram to the recording file when a recording runs.
-void append(const uint8_t *datagram, std::size_t length);
+void append(const Framed &datagram);
 
 // The one-revolution recording's step for one line of the current datagram.
-void one_screen_step(uint16_t sweep, const uint8_t *datagram, std::size_t length);
+void one_screen_step(uint16_t sweep, const Framed &datagram);
 
 }  // namespace radar::echo::recording

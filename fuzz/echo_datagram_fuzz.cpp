@@ -1,7 +1,8 @@
 // Echo datagrams as they arrive on the echo socket, through the receiver's
 // own work on each (take_datagram): validation, the header, every line
 // decoded against the line buffer, trails laid over it, the line record
-// filled and delivered, the recording appended.
+// filled and delivered, the recording appended (every datagram, framed so
+// that it plays back to the same lines).
 //
 // Input: the datagram's bytes. Bit 0 of byte 0, which the decoder keeps
 // without reading, picks the delivery: the echo callback, or the ring
@@ -27,11 +28,25 @@ constexpr int ring_lines = 100;
 constexpr unsigned rearm_every = 4096;  // inputs between one-revolution recordings
 
 fuzz::EchoModel model;
+fuzz::EchoModel recorded_model;  // the same datagrams as a recording holds them
 int delivered;
 
 void RADAR_CALLBACK on_line(EchoLineRecord *line) {
     FUZZ_CHECK(model.matches(*line, delivered));
+    FUZZ_CHECK(recorded_model.matches(*line, delivered));
     ++delivered;
+}
+
+// A datagram as recorded keeps the file readable (its word count gives its
+// length) and plays back to the lines it gave live.
+bool recorded_alike(const uint8_t *data, std::size_t size, bool decodable) {
+    const recording::Framed framed = recording::frame(data, size, decodable);
+    if (size == 0 || size > datagram_capacity) return framed.length == 0;
+    const std::size_t words = (framed.bytes[9] & 3u) * 256u + framed.bytes[8];
+    if (framed.length != 10 + 2 * words || well_formed(framed.bytes, framed.length) != decodable)
+        return false;
+    if (decodable) recorded_model.take(framed.bytes, mode_live, true);
+    return true;
 }
 
 bool start() {
@@ -55,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     const bool to_ring = size > 0 && (data[0] & 1) != 0;
     const bool decodable = well_formed(data, size);
     if (decodable) model.take(data, mode_live, true);
+    FUZZ_CHECK(recorded_alike(data, size, decodable));
     delivered = 0;
     const bool taken = take_datagram(data, size, mode_live, to_ring ? nullptr : &on_line);
     FUZZ_CHECK(taken == decodable);

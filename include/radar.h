@@ -789,7 +789,11 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAlarmStop(uint16_t kind);
 
 /* Starts the echo side: keeps `callback` (null: lines go to the echo ring,
  * fetched with OrvaneGetRadarEchoData), opens UDP port 10024 and starts the
- * receiver and trail-aging threads. Call once. Returns RADAR_OK. */
+ * receiver and trail-aging threads. Call once. Returns RADAR_OK.
+ * A datagram is decoded within the bytes received; its word count (bytes
+ * 8-9) is not read, so bytes after its last line are left alone. One that is
+ * shorter than its 14-byte header, has more than 512 samples a line or whose
+ * lines run past its end delivers nothing (it is still recorded). */
 RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarEchoFunc(RadarEchoFunc callback);
 
 /* Sets the trail time in seconds, 0-32767 (0: trails off) and clears all
@@ -804,7 +808,19 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEchoData(EchoLineRecord *record);
 
 /* Starts recording every echo datagram to the file at `path` (created or
  * emptied). RADAR_OK, or RADAR_REFUSED during playback or when the file does
- * not open. */
+ * not open.
+ * A file holds the datagrams back to back, each found through its word
+ * count. A datagram whose word count gives its length is written as
+ * received; any other is written with a word count that does (bytes 0-7 and
+ * bits 10-15 of bytes 8-9 as received), an odd length evened up with a zero
+ * byte, or down by its last byte when its lines could not be decoded, and a
+ * datagram of under 10 bytes filled with zeros to 10: played back, every
+ * datagram gives the lines it gave live. Each datagram goes to the file as
+ * it arrives, and the file only ever holds whole datagrams: one whose write
+ * fails (a full disk) is lost, the file is cut back to the datagram before,
+ * and recording goes on with the next. Only a file that cannot be cut back
+ * ends the recording, as OrvaneRecEndRadarEcho would (which then returns
+ * RADAR_REFUSED). */
 RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEcho(const char *path);
 
 /* Ends the recording and closes its file. RADAR_OK, or RADAR_REFUSED when no
@@ -812,8 +828,10 @@ RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEcho(const char *path);
 RADAR_EXPORT int16_t RADAR_API OrvaneRecEndRadarEcho(void);
 
 /* Records one antenna revolution, from the first line at sweep 0 to the first
- * later line at sweep 8190 or more, to the file at `path`. RADAR_OK, or
- * RADAR_REFUSED when the file does not open. */
+ * later line at sweep 8190 or more, to the file at `path`, written as
+ * OrvaneRecStartRadarEcho writes (a file that cannot be cut back after a
+ * failed write ends this recording too). RADAR_OK, or RADAR_REFUSED when
+ * the file does not open. */
 RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEchoOneScreen(const char *path);
 
 /* Plays the recording at `path` back in place of the live echo, as fast as

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +19,10 @@
 #include "netlib_double.h"
 #include "radar.h"
 #include "scratch_folder.h"
+
+#if defined(__linux__)
+#include <sys/mount.h>
+#endif
 
 namespace {
 
@@ -156,14 +163,177 @@ TEST_F(Recording, ARecordingIsTheRadarsDatagramsByteForByte) {
     ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
     for (const Bytes &d : three()) ASSERT_TRUE(radar.send(d));
     ASSERT_TRUE(radar.send(three()[0], "127.0.0.2"));  // not the radar's
-    Bytes bad = three()[0];
-    bad[8] += 1;  // a word count that disagrees with the length
-    ASSERT_TRUE(radar.send(bad));
     ASSERT_TRUE(radar.settle());
     ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
     const Bytes recorded = file_bytes(file);
     EXPECT_EQ(recorded, join(three()));
     EXPECT_EQ(three()[1].size(), 14u) << "a datagram without lines is 14 bytes";
+}
+
+// What a line shows, but for its Mode.
+void expect_same_lines(const std::vector<Seen> &played, const std::vector<Seen> &live) {
+    ASSERT_EQ(played.size(), live.size());
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const EchoLineRecord &p = played[i].record, &l = live[i].record;
+        EXPECT_EQ(p.Sweep, l.Sweep) << i;
+        EXPECT_EQ(p.BearingOffset, l.BearingOffset) << i;
+        EXPECT_EQ(p.LineFlag, l.LineFlag) << i;
+        EXPECT_EQ(p.SampleCount, l.SampleCount) << i;
+        EXPECT_EQ(p.ScaleCode, l.ScaleCode) << i;
+        EXPECT_EQ(p.HeaderNibble, l.HeaderNibble) << i;
+        EXPECT_EQ(played[i].levels, live[i].levels) << i;
+    }
+}
+
+Bytes with_words(Bytes d, unsigned words) {
+    d[8] = static_cast<uint8_t>(words);
+    d[9] = static_cast<uint8_t>((d[9] & 0xFC) | (words >> 8 & 3));
+    return d;
+}
+
+Bytes first(const Bytes &d, std::size_t count) { return Bytes(d.begin(), d.begin() + count); }
+
+TEST_F(Recording, TheWordCountIsNotReadLiveAndTheFileStaysReadable) {
+    const Bytes worked = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x06, 0x00, 0x01,
+                          0x03, 0x10, 0x14, 0x64, 0x00, 0x00, 0x80, 0x09, 0x02, 0x72, 0x05};
+    // Sample count 8: one mask byte, so the line ends on an odd byte, 21.
+    const Bytes even = datagram(8, 7, 2, {Line{300, 0, false, true, {{1, 4}, {6, 3}}}});
+    const Bytes odd = first(even, 21);
+    Bytes flagged = odd;
+    flagged[9] = 0xFF;  // a count of 1023, and bits 10-15 set
+    Bytes flagged_framed = even;
+    flagged_framed[9] = 0xFC;
+    const struct {
+        const char *legend;
+        Bytes sent, recorded;
+        std::size_t lines;
+    } rows[] = {
+        {"word count that gives the length: as received", worked, worked, 1},
+        {"word count 0", with_words(worked, 0), worked, 1},
+        {"word count 7", with_words(worked, 7), worked, 1},
+        {"odd length: a zero byte evens it up", odd, even, 1},
+        {"odd length, bits 10-15 kept", flagged, flagged_framed, 1},
+        {"shorter than the count's end: filled to 10", {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 0, 0, 0, 0, 0}, 0},
+        // Evened up, the cut line would decode on playback with a level of 0.
+        {"a line one byte short, not decoded: evened down", first(worked, 21),
+         with_words(first(worked, 20), 5), 0},
+        {"a well-formed datagram after them", three()[0], three()[0], 2},
+    };
+    const std::string file = path("echo.rec");
+    ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
+    std::vector<Bytes> recorded;
+    std::size_t lines = 0;
+    for (const auto &r : rows) {
+        ASSERT_TRUE(radar.send(r.sent)) << r.legend;
+        ASSERT_TRUE(radar.settle()) << r.legend;
+        EXPECT_EQ(collector.size(), lines + r.lines) << r.legend;
+        lines = collector.size();
+        recorded.push_back(r.recorded);
+    }
+    ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
+    EXPECT_EQ(file_bytes(file), join(recorded));
+    const auto live = collector.take();
+    expect_same_lines(play(file, live.size()), live);
+}
+
+// A file system of the test's own, 1 MiB in memory, on a folder: only where
+// the test may mount one (Linux, with the privilege to).
+class SmallDisk {
+  public:
+    explicit SmallDisk(const std::filesystem::path &at) : at_(at.string()) {
+#if defined(__linux__)
+        std::filesystem::create_directory(at);
+        mounted_ = ::mount("tmpfs", at_.c_str(), "tmpfs", 0, "size=1m") == 0;
+        if (!mounted_) why_ = std::string("mounting a tmpfs: ") + std::strerror(errno);
+#else
+        why_ = "a file system of the test's own is mounted on Linux only";
+#endif
+    }
+    ~SmallDisk() {
+#if defined(__linux__)
+        if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
+#endif
+    }
+    bool mounted() const { return mounted_; }
+    const std::string &why() const { return why_; }
+
+    // Writes a file until the disk is full; false if it never filled.
+    bool fill(const std::string &name) const {
+        std::FILE *f = std::fopen((at_ + "/" + name).c_str(), "wb");
+        if (f == nullptr) return false;
+        std::setvbuf(f, nullptr, _IONBF, 0);
+        static const char block[4096] = {};
+        bool full = false;
+        for (std::size_t size = sizeof block; size > 0 && !full;) {
+            if (std::fwrite(block, 1, size, f) == size) continue;
+            if (size == 1) full = true;
+            size = 1;  // the last bytes one at a time
+        }
+        std::fclose(f);
+        return full;
+    }
+
+  private:
+    std::string at_, why_;
+    bool mounted_ = false;
+};
+
+// The file's datagrams, walked as the playback reader walks them; false when
+// the file does not end exactly after a whole one.
+bool whole_datagrams(const Bytes &file, std::vector<Bytes> &datagrams) {
+    std::size_t at = 0;
+    while (file.size() - at >= 10) {
+        const std::size_t length = 10 + 2 * ((file[at + 9] & 3u) * 256u + file[at + 8]);
+        if (length > file.size() - at) return false;
+        datagrams.emplace_back(file.begin() + at, file.begin() + at + length);
+        at += length;
+    }
+    return at == file.size();
+}
+
+TEST_F(Recording, AFullDiskCostsWholeDatagramsAndTheRecordingGoesOn) {
+    SmallDisk disk(folder_ / "small");
+    if (!disk.mounted()) GTEST_SKIP() << disk.why();
+    const std::string file = path("small/echo.rec"), screen = path("small/screen.rec");
+    ASSERT_EQ(OrvaneRecStartRadarEcho(file.c_str()), RADAR_OK);
+    ASSERT_EQ(OrvaneRecStartRadarEchoOneScreen(screen.c_str()), RADAR_OK);
+    // Sweeps 0-399, one line each, of many lengths (sample count 248: an odd
+    // mask, so half of them carry a pad byte).
+    std::vector<Bytes> sent;
+    std::mt19937 rng(5);
+    for (uint16_t sweep = 0; sweep < 400; ++sweep) {
+        Line line{sweep, 0, false, true, {}};
+        const int marked = static_cast<int>(rng() % 200);
+        for (int m = 0; m < marked; ++m) line.levels[static_cast<int>(rng() % 248)] = rng() % 8;
+        sent.push_back(datagram(248, 9, 1, {line}));
+    }
+    auto send = [&](int from, int to) {
+        for (int i = from; i < to; ++i) ASSERT_TRUE(radar.send(sent[i])) << i;
+        ASSERT_TRUE(radar.settle());
+    };
+    send(0, 100);
+    ASSERT_TRUE(disk.fill("filler")) << "the disk never filled";
+    send(100, 300);
+    std::filesystem::remove(path("small/filler"));
+    send(300, 400);
+    ASSERT_EQ(OrvaneRecEndRadarEcho(), RADAR_OK);
+    EXPECT_EQ(collector.take().size(), sent.size()) << "every line delivered live throughout";
+
+    for (const std::string &f : {file, screen}) {
+        std::vector<Bytes> recorded;
+        ASSERT_TRUE(whole_datagrams(file_bytes(f), recorded)) << f;
+        // In order, each as sent; every one before the disk filled and after
+        // it had room again; not all of those in between.
+        std::size_t next = 0;
+        std::vector<bool> kept(sent.size());
+        for (const Bytes &d : recorded) {
+            while (next < sent.size() && sent[next] != d) ++next;
+            ASSERT_LT(next, sent.size()) << f << ": a datagram not sent, or out of order";
+            kept[next++] = true;
+        }
+        for (int i = 0; i < 100; ++i) EXPECT_TRUE(kept[i] && kept[300 + i]) << f << " " << i;
+        EXPECT_LT(recorded.size(), sent.size()) << f;
+    }
 }
 
 TEST_F(Recording, PlaybackGivesTheSameLinesWithMode2AndMode3FromAClearedPicture) {
