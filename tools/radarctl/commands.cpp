@@ -18,21 +18,24 @@ namespace radarctl {
 
 using Clock = std::chrono::steady_clock;
 
-Options::Options(const std::vector<std::string> &args, const std::vector<std::string> &names) {
+Options::Options(const std::vector<std::string> &args, const std::vector<std::string> &names,
+                 const std::vector<std::string> &flags) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &a = args[i];
         if (a.rfind("-", 0) != 0) {
             positional_.push_back(a);
             continue;
         }
-        bool known = false;
+        bool known = false, flag = a == "--verbose";
         for (const std::string &n : names) known = known || n == a;
+        for (const std::string &f : flags) flag = flag || f == a;
+        known = known || flag;
         if (!known) {
             std::fprintf(stderr, "radarctl: unknown option %s\n", a.c_str());
             ok_ = false;
             continue;
         }
-        if (a == "--verbose") {
+        if (flag) {
             values_.emplace_back(a, "1");
         } else if (i + 1 < args.size()) {
             values_.emplace_back(a, args[++i]);

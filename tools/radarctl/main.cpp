@@ -29,6 +29,10 @@ const char usage[] =
     "  cpa --range NM --bearing DEG --own-speed KN --own-course DEG\n"
     "      --target-speed KN --target-course DEG\n"
     "      closest point of approach and time to it, by the library's calculator\n"
+    "  serve (--sim | --station NAME --host A --port P | --play FILE [--rpm N] [--loop])\n"
+    "        [--listen ADDR:PORT] [--token T]\n"
+    "      serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
+    "      (default 127.0.0.1:8080; see docs/server.md)\n"
     "  --help\n"
     "      this text\n";
 
@@ -47,6 +51,9 @@ int main(int argc, char **argv) {
     if (command == "render") return radarctl::run_render(args);
     if (command == "info") return radarctl::run_info(args);
     if (command == "cpa") return radarctl::run_cpa(args);
+#if RADARCTL_SERVE
+    if (command == "serve") return radarctl::run_serve(args);
+#endif
     std::fprintf(stderr, "radarctl: unknown command \"%s\"\n\n%s", command.c_str(), usage);
     return 2;
 }

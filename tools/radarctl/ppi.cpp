@@ -72,6 +72,8 @@ uint8_t PolarPicture::level(uint16_t bearing, uint16_t sample) const {
 
 Rgb level_colour(uint8_t level) { return palette[std::min(level, top_level)]; }
 
+PictureColours picture_colours() { return {outside, ring_colour, heading_colour}; }
+
 // Every pixel looks up its own bearing and sample: pixel (x, y) lies at
 // (x - c, c - y) from the centre c = size / 2, so the column through the
 // centre is bearing 0 exactly. Bearings run clockwise from north, rounded to

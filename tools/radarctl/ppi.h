@@ -52,6 +52,12 @@ struct Rgb {
 };
 Rgb level_colour(uint8_t level);
 
+// The picture's other colours: outside the circle, range rings, the heading line.
+struct PictureColours {
+    Rgb outside, ring, heading;
+};
+PictureColours picture_colours();
+
 // Writes the picture as PNG through libpng; false on failure.
 bool write_png(const Image &image, const std::string &path);
 

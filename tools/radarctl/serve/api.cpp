@@ -1,0 +1,201 @@
+// The HTTP API: status, schema, settings, display, orders and requests, and
+// the viewer's files. Every answer is JSON but the files; every error is
+// {"error": "..."} with a 4xx status.
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+#include "bridge.h"
+#include "catalogue.h"
+#include "ppi.h"
+#include "radar.h"
+#include "server.h"
+#include "sim.h"
+#include "static_files.h"
+
+namespace radarctl::serve {
+namespace {
+
+using json = nlohmann::json;
+
+constexpr int range_steps = 18;
+constexpr int sweeps = 8192, samples = 512;
+
+Response make(const Request &request, http::status status, std::string body,
+              const char *type = "application/json") {
+    Response r{status, request.version()};
+    r.set(http::field::server, "radarctl serve");
+    r.set(http::field::content_type, type);
+    r.set(http::field::access_control_allow_origin, "*");
+    r.set(http::field::cache_control, "no-store");
+    r.keep_alive(request.keep_alive());
+    r.body() = std::move(body);
+    return r;
+}
+
+Response error(const Request &request, http::status status, const std::string &why) {
+    return make(request, status, json{{"error", why}}.dump());
+}
+
+json rgb(Rgb c) { return json::array({c.r, c.g, c.b}); }
+
+json schema() {
+    json list = json::array();
+    for (const Group *g : groups()) {
+        json fields = json::array();
+        for (std::size_t i = 0; i < g->fields.size(); ++i)
+            fields.push_back({{"name", g->fields[i].name},
+                              {"type", type_name(g->put.types[i])},
+                              {"min", g->min(i)},
+                              {"max", g->max(i)}});
+        json group = {{"stem", g->stem}, {"code", g->code}, {"title", g->title},
+                      {"fields", fields}, {"values", g->values}};
+        if (g->wire != g->code) group["sent_as"] = g->wire;
+        if (g->selector.name != nullptr) {
+            json values = json::array();
+            for (int64_t s = g->selector.first; s <= g->selector.last; ++s) values.push_back(s);
+            group["selector"] = {{"name", g->selector.name}, {"values", values}};
+        }
+        list.push_back(group);
+    }
+    return {{"groups", list}};
+}
+
+json settings() {
+    json all = json::object();
+    for (const Group *g : groups())
+        for (const Reading &r : read_group(*g)) all[r.key] = {{"code", g->code}, {"values", r.values}};
+    return all;
+}
+
+json display() {
+    json palette = json::array();
+    for (int level = 0; level < 16; ++level) palette.push_back(rgb(level_colour(static_cast<uint8_t>(level))));
+    json ranges = json::array();
+    for (int step = 0; step < range_steps; ++step) ranges.push_back(range_for_scale_code(static_cast<uint8_t>(step)));
+    const PictureColours c = picture_colours();
+    return {{"palette", palette}, {"background", rgb(c.outside)}, {"ring", rgb(c.ring)},
+            {"heading", rgb(c.heading)}, {"ranges_nm", ranges}, {"sweeps", sweeps},
+            {"samples", samples}};
+}
+
+// Compared whole, in time that does not depend on where they differ.
+bool same_token(std::string_view given, const std::string &token) {
+    unsigned char differ = given.size() == token.size() ? 0 : 1;
+    for (std::size_t i = 0; i < token.size(); ++i)
+        differ |= static_cast<unsigned char>((i < given.size() ? given[i] : 0) ^ token[i]);
+    return differ == 0;
+}
+
+bool authorised(const Request &request, const std::string &token) {
+    const auto found = request.find(http::field::authorization);
+    if (found == request.end()) return false;
+    const std::string_view value = found->value();
+    constexpr std::string_view bearer = "Bearer ";
+    return value.substr(0, bearer.size()) == bearer && same_token(value.substr(bearer.size()), token);
+}
+
+// POST /api/settings/STEM (kind S) and /api/request/STEM (kind R).
+Response order(const Request &request, Context &context, std::string_view stem, uint16_t kind) {
+    if (!authorised(request, context.options.token))
+        return error(request, http::status::unauthorized, "a valid \"Authorization: Bearer TOKEN\" is needed");
+    const Group *group = find_group(stem);
+    if (group == nullptr) return error(request, http::status::not_found, "no group " + std::string(stem));
+    std::vector<int64_t> values(group->fields.size(), 0);
+    const bool body_needed = kind == RADAR_KIND_ORDER;
+    if (body_needed || !request.body().empty()) {
+        const json body = json::parse(request.body(), nullptr, false);
+        if (body.is_discarded() || !body.is_object()) return error(request, http::status::bad_request, "the body is not a JSON object");
+        const auto found = body.find("values");
+        if (found == body.end() || !found->is_array())
+            return error(request, http::status::bad_request, "the body has no \"values\" array");
+        if (found->size() != group->fields.size())
+            return error(request, http::status::bad_request,
+                         std::string(group->stem) + " takes " + std::to_string(group->fields.size()) +
+                             " values, not " + std::to_string(found->size()));
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const json &v = (*found)[i];
+            if (!v.is_number_integer())
+                return error(request, http::status::bad_request,
+                             std::string(group->fields[i].name) + ": an integer is needed, from " +
+                                 std::to_string(group->min(i)) + " to " + std::to_string(group->max(i)));
+            values[i] = v.is_number_unsigned() && v.get<uint64_t>() > INT64_MAX ? INT64_MAX : v.get<int64_t>();
+        }
+        if (const auto why = check_values(*group, values)) return error(request, http::status::bad_request, *why);
+    } else if (!group->fields.empty()) {
+        // A request without a body asks with the values the record holds.
+        values = read_group(*group).front().values;
+        if (group->selector.name != nullptr) values.insert(values.begin(), group->selector.first);
+        values.resize(group->fields.size());
+    }
+    const int16_t status = group->put.call(kind, values.data());
+    return make(request, http::status::ok, json{{"status", status}}.dump());
+}
+
+}  // namespace
+
+std::string status_json(Context &context) {
+    char version[16] = {};
+    OrvaneGetRadarDllVersionNo(version);
+    const Bridge &b = Bridge::instance();
+    return json{{"version", version},
+                {"source", context.options.source},
+                {"source_status", OrvaneGetRadarSourceStatus()},
+                {"lines_received", b.lines_received()},
+                {"lines_sent", context.hub.counters.lines_sent},
+                {"lines_dropped", context.hub.counters.lines_dropped + b.lines_dropped()},
+                {"clients", context.hub.clients()}}
+        .dump();
+}
+
+std::vector<std::string> setting_events() {
+    std::vector<std::string> events;
+    for (const Group *g : groups())
+        for (const Reading &r : read_group(*g))
+            events.push_back(json{{"type", "setting"}, {"stem", r.key}, {"code", g->code}, {"values", r.values}}.dump());
+    return events;
+}
+
+std::vector<std::string> setting_events_for(int32_t code) {
+    std::vector<std::string> events;
+    for (const Group *g : groups()) {
+        if (g->wire != code && g->code != code) continue;
+        for (const Reading &r : read_group(*g))
+            events.push_back(json{{"type", "setting"}, {"stem", r.key}, {"code", g->code}, {"values", r.values}}.dump());
+    }
+    return events;
+}
+
+Response answer(const Request &request, Context &context) {
+    const std::string_view target = request.target();
+    const std::string_view path = target.substr(0, target.find('?'));
+    const auto method = request.method();
+    if (method == http::verb::options) {
+        Response r = make(request, http::status::no_content, "");
+        r.set(http::field::access_control_allow_methods, "GET, POST, OPTIONS");
+        r.set(http::field::access_control_allow_headers, "Authorization, Content-Type");
+        return r;
+    }
+    constexpr std::string_view settings_prefix = "/api/settings/", request_prefix = "/api/request/";
+    const bool is_order = path.starts_with(settings_prefix) || path.starts_with(request_prefix);
+    if (is_order) {
+        if (method != http::verb::post) return error(request, http::status::method_not_allowed, "POST only");
+        return path.starts_with(settings_prefix)
+                   ? order(request, context, path.substr(settings_prefix.size()), RADAR_KIND_ORDER)
+                   : order(request, context, path.substr(request_prefix.size()), RADAR_KIND_REQUEST);
+    }
+    const bool known = path == "/api/status" || path == "/api/schema" || path == "/api/settings" ||
+                       path == "/api/display" || path == "/ws" || find_file(path) != nullptr;
+    if (!known) return error(request, http::status::not_found, "nothing at " + std::string(path));
+    if (method != http::verb::get)
+        return error(request, http::status::method_not_allowed, "GET only");
+    if (path == "/api/status") return make(request, http::status::ok, status_json(context));
+    if (path == "/api/schema") return make(request, http::status::ok, schema().dump());
+    if (path == "/api/settings") return make(request, http::status::ok, settings().dump());
+    if (path == "/api/display") return make(request, http::status::ok, display().dump());
+    if (path == "/ws") return error(request, http::status::bad_request, "a WebSocket upgrade is needed");
+    const StaticFile *file = find_file(path);
+    return make(request, http::status::ok, std::string(file->data, file->size), file->type);
+}
+
+}  // namespace radarctl::serve

@@ -1,0 +1,171 @@
+// radarctl serve: a source (the simulated station, a real station, or a
+// recording) through the library, served over HTTP and WebSocket.
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "bridge.h"
+#include "commands.h"
+#include "orvane.h"
+#include "radar.h"
+#include "server.h"
+#include "sim.h"
+
+namespace radarctl {
+namespace {
+
+using namespace serve;
+using Clock = std::chrono::steady_clock;
+
+constexpr const char *usage =
+    "usage: radarctl serve --sim [--rpm N]\n"
+    "       radarctl serve --station NAME --host A --port P\n"
+    "       radarctl serve --play FILE [--rpm N] [--loop]\n"
+    "       each with [--listen ADDR:PORT] [--token T]\n";
+constexpr const char *sim_station = "RADARSIM";
+constexpr double default_rpm = 24;
+
+int bad_usage(const char *why) {
+    std::fprintf(stderr, "radarctl serve: %s\n%s", why, usage);
+    return 2;
+}
+
+std::string random_token() {
+    std::random_device seed;
+    std::mt19937_64 pick((static_cast<uint64_t>(seed()) << 32) ^ seed());
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(pick()));
+    return text;
+}
+
+bool printable_token(const std::string &t) {
+    if (t.size() < 4 || t.size() > 128) return false;
+    for (char c : t)
+        if (c <= ' ' || c > '~') return false;
+    return true;
+}
+
+// "ADDR:PORT" into its parts.
+bool split_listen(const std::string &text, std::string &address, uint16_t &port) {
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) return false;
+    address = text.substr(0, colon);
+    if (address.size() > 2 && address.front() == '[' && address.back() == ']')
+        address = address.substr(1, address.size() - 2);
+    const std::string digits = text.substr(colon + 1);
+    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const long p = std::stol(digits);
+    if (p > 65535) return false;
+    port = static_cast<uint16_t>(p);
+    return true;
+}
+
+bool open_session(const std::string &station) {
+    return OrvaneInitRadarFunc(station.c_str(), &Bridge::notify_callback) == RADAR_OK;
+}
+
+// With --loop, a playback that reached its end starts again.
+void keep_looping(const std::string &file, const std::atomic<bool> &stop) {
+    while (!stop) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!Bridge::instance().playback_ended.exchange(false)) continue;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the last lines go out
+        OrvaneReadEndRadarEcho();
+        OrvaneReadStartRadarEcho(file.c_str());
+    }
+}
+
+}  // namespace
+
+int run_serve(const std::vector<std::string> &args) {
+    for (const std::string &a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+    const Options o(args, {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token"},
+                    {"--sim", "--loop"});
+    if (!o.ok() || !o.positional().empty()) return bad_usage("unexpected arguments");
+    const int sources = o.has("--sim") + o.has("--station") + o.has("--play");
+    if (sources != 1) return bad_usage("give exactly one of --sim, --station and --play");
+    if (o.has("--station") && (!o.has("--host") || !o.has("--port")))
+        return bad_usage("--station needs --host and --port");
+    if (o.has("--loop") && !o.has("--play")) return bad_usage("--loop goes with --play");
+    const double rpm = o.number("--rpm", default_rpm);
+    if (std::isnan(rpm) || rpm < 1 || rpm > 120) return bad_usage("--rpm takes 1 to 120");
+    const double command_port = o.number("--port", 0);
+    if (o.has("--station") && (std::isnan(command_port) || command_port < 1 || command_port > 65535 ||
+                               command_port != std::floor(command_port)))
+        return bad_usage("--port takes 1 to 65535");
+
+    ServerOptions options;
+    if (!split_listen(o.text("--listen", "127.0.0.1:8080"), options.address, options.port))
+        return bad_usage("--listen takes ADDR:PORT");
+    options.token = o.has("--token") ? o.text("--token") : random_token();
+    if (!printable_token(options.token)) return bad_usage("--token takes 4 to 128 printable characters");
+    options.source = o.has("--sim") ? "sim" : o.has("--station") ? "station" : "playback";
+
+    Server server(options);
+    std::string why;
+    if (!server.listen(why)) {
+        std::fprintf(stderr, "radarctl serve: cannot listen on %s\n", why.c_str());
+        return 1;
+    }
+
+    // The echo side first: its callback is read once, when its thread starts.
+    OrvaneInitRadarEchoFunc(&Bridge::echo_callback);
+    std::unique_ptr<Station> station;
+    if (o.has("--sim")) {
+        StationOptions sim;
+        sim.rpm = rpm;
+        station = std::make_unique<Station>(sim);
+        if (!station->start()) {
+            std::fprintf(stderr, "radarctl serve: the simulated station could not listen\n");
+            return 1;
+        }
+        NetSetStation(sim_station, "127.0.0.1", station->port());
+        if (!open_session(sim_station)) return 1;
+    } else if (o.has("--station")) {
+        const std::string name = o.text("--station");
+        NetSetStation(name.c_str(), o.text("--host").c_str(), static_cast<uint16_t>(command_port));
+        if (!open_session(name)) {
+            std::fprintf(stderr, "radarctl serve: \"%s\" is not a station name (1-8 of A-Z a-z 0-9 # & ' - _)\n",
+                         name.c_str());
+            return 2;
+        }
+    } else {
+        const std::string file = o.text("--play");
+        Bridge::instance().pace(rpm);
+        if (OrvaneReadStartRadarEcho(file.c_str()) != RADAR_OK) {
+            std::fprintf(stderr, "radarctl serve: cannot play %s\n", file.c_str());
+            return 1;
+        }
+    }
+
+    std::printf("radarctl serve: listening on http://%s:%u/\n",
+                options.address.find(':') == std::string::npos ? options.address.c_str()
+                                                                 : ("[" + options.address + "]").c_str(),
+                server.port());
+    std::printf("radarctl serve: control token %s\n", options.token.c_str());
+    std::fflush(stdout);
+
+    std::atomic<bool> stop{false};
+    std::thread looper;
+    if (o.has("--loop")) looper = std::thread(keep_looping, o.text("--play"), std::cref(stop));
+    server.run();
+    stop = true;
+    if (looper.joinable()) looper.join();
+    // The session ends: no more callbacks into the server after this.
+    NetShutdown();
+    if (station) station->stop();
+    std::printf("radarctl serve: stopped\n");
+    return 0;
+}
+
+}  // namespace radarctl

@@ -1,0 +1,117 @@
+#include "server.h"
+
+#include <boost/asio/post.hpp>
+#include <boost/asio/signal_set.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <csignal>
+#include <memory>
+
+#include "bridge.h"
+#include "serve_limits.h"
+
+namespace radarctl::serve {
+namespace {
+
+namespace net = boost::asio;
+using tcp = net::ip::tcp;
+
+Frame text_frame(std::string text) { return std::make_shared<const std::string>(std::move(text)); }
+
+// Runs `step` every `period` until the server stops.
+template <class Step>
+void every(net::io_context &io, std::chrono::milliseconds period, const bool &stopping, Step step) {
+    auto timer = std::make_shared<net::steady_timer>(io);
+    auto tick = std::make_shared<std::function<void()>>();
+    *tick = [timer, tick, period, &stopping, step] {
+        timer->expires_after(period);
+        timer->async_wait([timer, tick, &stopping, step](const boost::system::error_code &ec) {
+            if (ec || stopping) {
+                *tick = nullptr;  // lets the timer go
+                return;
+            }
+            step();
+            (*tick)();
+        });
+    };
+    (*tick)();
+}
+
+}  // namespace
+
+Server::Server(ServerOptions options) : options_(std::move(options)) {}
+
+bool Server::listen(std::string &error) {
+    boost::system::error_code ec;
+    const auto address = net::ip::make_address(options_.address, ec);
+    if (ec) {
+        error = "\"" + options_.address + "\" is not an IP address";
+        return false;
+    }
+    const tcp::endpoint endpoint{address, options_.port};
+    acceptor_.open(endpoint.protocol(), ec);
+    if (!ec) acceptor_.set_option(net::socket_base::reuse_address(true), ec);
+    if (!ec) acceptor_.bind(endpoint, ec);
+    if (!ec) acceptor_.listen(net::socket_base::max_listen_connections, ec);
+    if (ec) {
+        error = options_.address + ":" + std::to_string(options_.port) + ": " + ec.message();
+        return false;
+    }
+    bound_port_ = acceptor_.local_endpoint().port();
+    return true;
+}
+
+void Server::accept() {
+    acceptor_.async_accept([this](boost::system::error_code ec, tcp::socket socket) {
+        if (stopping_) return;
+        if (!ec) {
+            if (hub_.counters.connections >= limits::connections) {
+                socket.close(ec);
+            } else {
+                start_http_session(std::move(socket), context_);
+            }
+        }
+        accept();
+    });
+}
+
+void Server::tick_batches() {
+    uint32_t lines = 0;
+    std::string frame = Bridge::instance().take_batch(lines);
+    if (lines > 0) hub_.broadcast(std::make_shared<const std::string>(std::move(frame)), true, lines);
+}
+
+void Server::tick_status() {
+    hub_.broadcast(text_frame("{\"type\": \"status\", " + status_json(context_).substr(1)), false, 0);
+    hub_.check_stuck();
+}
+
+void Server::announce(int32_t code) {
+    for (std::string &event : setting_events_for(code)) hub_.broadcast(text_frame(std::move(event)), false, 0);
+}
+
+void Server::run() {
+    Bridge::instance().on_codes([this] {
+        net::post(io_, [this] {
+            for (int32_t code : Bridge::instance().take_codes()) announce(code);
+        });
+    });
+    accept();
+    every(io_, std::chrono::duration_cast<std::chrono::milliseconds>(limits::batch_period), stopping_,
+          [this] { tick_batches(); });
+    every(io_, std::chrono::duration_cast<std::chrono::milliseconds>(limits::status_period), stopping_,
+          [this] { tick_status(); });
+    net::signal_set signals(io_, SIGINT, SIGTERM);
+    signals.async_wait([this](const boost::system::error_code &, int) {
+        stopping_ = true;
+        boost::system::error_code ignored;
+        acceptor_.close(ignored);
+        hub_.close_all();
+        // Whatever is still open after a moment is let go.
+        auto last = std::make_shared<net::steady_timer>(io_, std::chrono::seconds(2));
+        last->async_wait([this, last](const boost::system::error_code &) { io_.stop(); });
+    });
+    io_.run();
+    Bridge::instance().on_codes(nullptr);
+}
+
+}  // namespace radarctl::serve

@@ -1,0 +1,65 @@
+// radarctl serve's HTTP and WebSocket server: one thread runs every socket,
+// timer and JSON answer; the library's callbacks only hand over (bridge.h).
+#pragma once
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/beast/http.hpp>
+#include <memory>
+#include <string>
+
+#include "hub.h"
+
+namespace radarctl::serve {
+
+namespace http = boost::beast::http;
+using Request = http::request<http::string_body>;
+using Response = http::response<http::string_body>;
+
+struct ServerOptions {
+    std::string address = "127.0.0.1";
+    uint16_t port = 8080;
+    std::string token;
+    std::string source;  // "sim", "station" or "playback"
+};
+
+// What the API answers from (api.cpp).
+struct Context {
+    const ServerOptions &options;
+    Hub &hub;
+};
+Response answer(const Request &request, Context &context);
+std::string status_json(Context &context);
+// Every group's current values as setting events, one text frame each.
+std::vector<std::string> setting_events();
+// The events for the groups an announcement with `code` changed.
+std::vector<std::string> setting_events_for(int32_t code);
+
+class Server {
+  public:
+    explicit Server(ServerOptions options);
+    // Binds; false (with `error` set) when the address cannot be had.
+    bool listen(std::string &error);
+    uint16_t port() const { return bound_port_; }
+    // Serves until SIGINT or SIGTERM, then closes every client.
+    void run();
+
+  private:
+    void accept();
+    void tick_batches();
+    void tick_status();
+    void announce(int32_t code);
+
+    ServerOptions options_;
+    boost::asio::io_context io_{1};
+    boost::asio::ip::tcp::acceptor acceptor_{io_};
+    Hub hub_;
+    Context context_{options_, hub_};
+    uint16_t bound_port_ = 0;
+    bool stopping_ = false;
+};
+
+// Sessions (sessions.cpp).
+void start_http_session(boost::asio::ip::tcp::socket socket, Context &context);
+
+}  // namespace radarctl::serve
