@@ -28,8 +28,10 @@ int64_t now_ns() {
 
 }  // namespace
 
+// Never destroyed: the library's threads may still call in while the
+// program exits (a playback has no session whose end would stop them).
 Bridge &Bridge::instance() {
-    static Bridge bridge;
+    static Bridge &bridge = *new Bridge;
     return bridge;
 }
 

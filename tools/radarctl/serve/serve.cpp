@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include <boost/asio/ip/udp.hpp>
+
 #include "bridge.h"
 #include "commands.h"
 #include "orvane.h"
@@ -29,6 +31,7 @@ constexpr const char *usage =
     "       each with [--listen ADDR:PORT] [--token T]\n";
 constexpr const char *sim_station = "RADARSIM";
 constexpr double default_rpm = 24;
+constexpr uint16_t echo_port = 10024;
 
 int bad_usage(const char *why) {
     std::fprintf(stderr, "radarctl serve: %s\n%s", why, usage);
@@ -64,6 +67,17 @@ bool split_listen(const std::string &text, std::string &address, uint16_t &port)
     if (p > 65535) return false;
     port = static_cast<uint16_t>(p);
     return true;
+}
+
+// Whether another program holds the echo port, where the library would
+// then hear nothing (its start does not tell).
+bool echo_port_taken() {
+    boost::asio::io_context io;
+    boost::asio::ip::udp::socket probe(io);
+    boost::system::error_code ec;
+    probe.open(boost::asio::ip::udp::v4(), ec);
+    if (!ec) probe.bind({boost::asio::ip::udp::v4(), echo_port}, ec);
+    return ec == boost::asio::error::address_in_use;
 }
 
 bool open_session(const std::string &station) {
@@ -118,6 +132,9 @@ int run_serve(const std::vector<std::string> &args) {
         return 1;
     }
 
+    if (!o.has("--play") && echo_port_taken())
+        std::fprintf(stderr, "radarctl serve: warning: UDP port %u is taken by another program: "
+                             "no echo will be heard\n", echo_port);
     // The echo side first: its callback is read once, when its thread starts.
     OrvaneInitRadarEchoFunc(&Bridge::echo_callback);
     std::unique_ptr<Station> station;
