@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (bench/) and runs them all, each figure beside its
-# baseline from the same run. Results also land as JSON in build-bench/results.
+# baseline from the same run, then measures radarctl serve's latency
+# (bench/serve_latency.py). Results also land as JSON in build-bench/results.
 #   tools/bench.sh            the full run (a few minutes)
 #   tools/bench.sh --smoke    every benchmark briefly, to show that it runs (CI)
 set -euo pipefail
@@ -22,6 +23,17 @@ for b in echo_path_bench receiver_bench incoming_bench put_bench cpa_bench; do
   echo "== $b"
   build-bench/bin/$b "${args[@]}" --benchmark_out=build-bench/results/$b.json --benchmark_out_format=json
 done
+# radarctl serve, from the station's datagram to its clients' sockets.
+if cmake --build build-bench -j2 --target radarctl >/dev/null 2>&1 &&
+   build-bench/bin/radarctl serve --help >/dev/null 2>&1; then
+  echo "== serve_latency"
+  latency_args=()
+  [ "$smoke" = 1 ] && latency_args=(--seconds 1 --clients 1,4)
+  /usr/bin/python3 bench/serve_latency.py --radarctl build-bench/bin/radarctl "${latency_args[@]}" \
+      --json build-bench/results/serve_latency.json
+else
+  echo "== serve_latency: radarctl serve is not built here (tools/setup.sh installs what it needs)"
+fi
 # A benchmark that could not run reports an error in its results.
 if grep -l '"error_occurred": true' build-bench/results/*.json; then
   echo "bench: a benchmark reported an error (results above)" >&2

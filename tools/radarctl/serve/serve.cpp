@@ -28,9 +28,10 @@ constexpr const char *usage =
     "usage: radarctl serve --sim [--rpm N]\n"
     "       radarctl serve --station NAME --host A --port P\n"
     "       radarctl serve --play FILE [--rpm N] [--loop]\n"
-    "       each with [--listen ADDR:PORT] [--token T]\n";
+    "       each with [--listen ADDR:PORT] [--token T] [--trails SECONDS]\n";
 constexpr const char *sim_station = "RADARSIM";
 constexpr double default_rpm = 24;
+constexpr double default_trails = 20;  // seconds, as the demo shows them
 constexpr uint16_t echo_port = 10024;
 
 int bad_usage(const char *why) {
@@ -103,7 +104,7 @@ int run_serve(const std::vector<std::string> &args) {
             std::fputs(usage, stdout);
             return 0;
         }
-    const Options o(args, {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token"},
+    const Options o(args, {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--trails"},
                     {"--sim", "--loop"});
     if (!o.ok() || !o.positional().empty()) return bad_usage("unexpected arguments");
     const int sources = o.has("--sim") + o.has("--station") + o.has("--play");
@@ -117,6 +118,10 @@ int run_serve(const std::vector<std::string> &args) {
     if (o.has("--station") && (std::isnan(command_port) || command_port < 1 || command_port > 65535 ||
                                command_port != std::floor(command_port)))
         return bad_usage("--port takes 1 to 65535");
+
+    const double trails = o.number("--trails", default_trails);
+    if (std::isnan(trails) || trails < 0 || trails > 32767 || trails != std::floor(trails))
+        return bad_usage("--trails takes 0 to 32767 seconds");
 
     ServerOptions options;
     if (!split_listen(o.text("--listen", "127.0.0.1:8080"), options.address, options.port))
@@ -137,6 +142,7 @@ int run_serve(const std::vector<std::string> &args) {
                              "no echo will be heard\n", echo_port);
     // The echo side first: its callback is read once, when its thread starts.
     OrvaneInitRadarEchoFunc(&Bridge::echo_callback);
+    OrvaneSetTrailTime(static_cast<uint16_t>(trails));
     std::unique_ptr<Station> station;
     if (o.has("--sim")) {
         StationOptions sim;
