@@ -5,8 +5,8 @@ This script plays the radar. It opens a command port that the network library
 connects to, then sends echo datagrams to UDP port 10024 at the radar's rate:
 6,600 lines a second, 11 lines a datagram, 512 samples a line, sweep numbers
 advancing by one each line. It runs `radarctl serve --station` against that
-port and reads the WebSocket with 1, 4 and 16 clients, none of them asking
-for compression.
+port and reads the WebSocket with 1, 4 and 16 clients, without compression
+and (--deflate) with permessage-deflate, as browsers ask for it.
 
 Latency is measured per frame: the time the frame's first bytes reach a
 client's socket, minus the time the datagram carrying the frame's first line
@@ -26,6 +26,7 @@ import subprocess
 import sys
 import threading
 import time
+import zlib
 
 LINES_PER_SECOND = 6600
 LINES_PER_DATAGRAM = 11
@@ -101,16 +102,19 @@ class Client:
     """A WebSocket client that reads frame headers and the first line of each
     binary frame, and skips the rest."""
 
-    def __init__(self, port):
+    def __init__(self, port, deflate):
         self.sock = socket.create_connection(("127.0.0.1", port))
+        offer = "Sec-WebSocket-Extensions: permessage-deflate\r\n" if deflate else ""
         key = base64.b64encode(os.urandom(16)).decode()
         self.sock.sendall((f"GET /ws HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
                            f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
-                           "Sec-WebSocket-Version: 13\r\n\r\n").encode())
+                           f"Sec-WebSocket-Version: 13\r\n{offer}\r\n").encode())
         reply = b""
         while b"\r\n\r\n" not in reply:
             reply += self.sock.recv(4096)
         assert reply.startswith(b"HTTP/1.1 101"), reply[:80]
+        assert (b"permessage-deflate" in reply) == deflate
+        self.inflate = zlib.decompressobj(-15) if deflate else None
         self.buffer = bytearray(reply.split(b"\r\n\r\n", 1)[1])
         self.sock.setblocking(False)
         self.frame_started = None  # when the first bytes of the frame in hand came
@@ -134,8 +138,11 @@ class Client:
                 length, head = struct.unpack_from(">Q", self.buffer, 2)[0], 10
             if len(self.buffer) < head + length:
                 return
+            payload = bytes(self.buffer[head:head + length])
+            if self.buffer[0] & 0x40:  # compressed, the window kept from frame to frame
+                payload = self.inflate.decompress(payload + b"\0\0\xff\xff")
             if opcode == 2 and self.recording:
-                count, sweep = struct.unpack_from("<HH", self.buffer, head)
+                count, sweep = struct.unpack_from("<HH", payload, 0)
                 self.lines += count
                 self.latencies.append(self.frame_started - sent_at[sweep])
             del self.buffer[:head + length]
@@ -153,7 +160,7 @@ def percentile(values, p):
     return ordered[min(len(ordered) - 1, int(p / 100 * len(ordered)))]
 
 
-def run(radarctl, clients, seconds):
+def run(radarctl, clients, seconds, deflate):
     radar = Radar()
     server = subprocess.Popen([radarctl, "serve", "--station", "BENCH", "--host", "127.0.0.1",
                                "--port", str(radar.port), "--listen", "127.0.0.1:0"],
@@ -167,7 +174,7 @@ def run(radarctl, clients, seconds):
             if "listening on" in line:
                 port = int(line.rsplit(":", 1)[1].strip(" /\n"))
         threading.Thread(target=lambda: server.stdout.read(), daemon=True).start()
-        readers = [Client(port) for _ in range(clients)]
+        readers = [Client(port, deflate) for _ in range(clients)]
         selector = selectors.DefaultSelector()
         for r in readers:
             selector.register(r.sock, selectors.EVENT_READ, r)
@@ -194,7 +201,7 @@ def run(radarctl, clients, seconds):
         lines = sum(r.lines for r in readers) / clients / seconds
         for r in readers:
             r.sock.close()
-        return {"clients": clients, "lines_per_second_per_client": round(lines),
+        return {"clients": clients, "deflate": deflate, "lines_per_second_per_client": round(lines),
                 "p50_ms": round(percentile(latencies, 50) * 1000, 1),
                 "p99_ms": round(percentile(latencies, 99) * 1000, 1),
                 "server_cpu_of_one_core": round(cpu, 3)}
@@ -209,12 +216,13 @@ def main():
     parser.add_argument("--radarctl", default="build/bin/radarctl")
     parser.add_argument("--seconds", type=float, default=10)
     parser.add_argument("--clients", default="1,4,16")
+    parser.add_argument("--deflate", action="store_true", help="clients ask for permessage-deflate")
     parser.add_argument("--json")
     args = parser.parse_args()
-    results = [run(args.radarctl, int(n), args.seconds) for n in args.clients.split(",")]
-    print(f"{'clients':>8} {'lines/s each':>13} {'p50 ms':>7} {'p99 ms':>7} {'server CPU':>11}")
+    results = [run(args.radarctl, int(n), args.seconds, args.deflate) for n in args.clients.split(",")]
+    print(f"{'clients':>8} {'deflate':>8} {'lines/s each':>13} {'p50 ms':>7} {'p99 ms':>7} {'server CPU':>11}")
     for r in results:
-        print(f"{r['clients']:>8} {r['lines_per_second_per_client']:>13} {r['p50_ms']:>7} "
+        print(f"{r['clients']:>8} {str(r['deflate']):>8} {r['lines_per_second_per_client']:>13} {r['p50_ms']:>7} "
               f"{r['p99_ms']:>7} {r['server_cpu_of_one_core']:>11.1%}")
     if args.json:
         with open(args.json, "w") as f:
