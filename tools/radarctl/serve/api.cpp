@@ -1,6 +1,7 @@
 // The HTTP API: status, schema, settings, display, orders and requests, and
 // the viewer's files. Every answer is JSON but the files; every error is
 // {"error": "..."} with a 4xx status.
+#include <cctype>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
@@ -91,8 +92,12 @@ bool authorised(const Request &request, const std::string &token) {
     const auto found = request.find(http::field::authorization);
     if (found == request.end()) return false;
     const std::string_view value = found->value();
-    constexpr std::string_view bearer = "Bearer ";
-    return value.substr(0, bearer.size()) == bearer && same_token(value.substr(bearer.size()), token);
+    // The scheme's name is matched without regard to case, as HTTP has it.
+    constexpr std::string_view bearer = "bearer ";
+    if (value.size() < bearer.size()) return false;
+    for (std::size_t i = 0; i < bearer.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(value[i])) != bearer[i]) return false;
+    return same_token(value.substr(bearer.size()), token);
 }
 
 // POST /api/settings/STEM (kind S) and /api/request/STEM (kind R).

@@ -106,9 +106,16 @@ void Server::run() {
         boost::system::error_code ignored;
         acceptor_.close(ignored);
         hub_.close_all();
-        // Whatever is still open after a moment is let go.
-        auto last = std::make_shared<net::steady_timer>(io_, std::chrono::seconds(2));
-        last->async_wait([this, last](const boost::system::error_code &) { io_.stop(); });
+        // Done once every WebSocket has closed; whatever is still open after
+        // a moment (an idle keep-alive connection, a client that does not
+        // answer the close) is let go.
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        every(io_, std::chrono::milliseconds(20), idle_, [this, give_up] {
+            if (hub_.clients() == 0 || std::chrono::steady_clock::now() > give_up) {
+                idle_ = true;
+                io_.stop();
+            }
+        });
     });
     io_.run();
     Bridge::instance().on_codes(nullptr);

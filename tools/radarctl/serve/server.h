@@ -57,6 +57,7 @@ class Server {
     Context context_{options_, hub_};
     uint16_t bound_port_ = 0;
     bool stopping_ = false;
+    bool idle_ = false;  // ends the wait for the clients to close
 };
 
 // Sessions (sessions.cpp).

@@ -1,0 +1,240 @@
+"""What the radarctl serve tests share: the server process, HTTP over
+http.client, a WebSocket client over a raw socket, and the echo frame decoder."""
+import argparse
+import base64
+import errno
+import hashlib
+import http.client
+import json
+import os
+import re
+import select
+import signal
+import socket
+import struct
+import subprocess
+import sys
+import time
+import unittest
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+TOKEN = "serve-test-token"
+ECHO_PORT = 10024
+RADARCTL = None
+
+
+def main():
+    """unittest.main, after taking --radarctl PATH off the command line."""
+    global RADARCTL
+    parser = argparse.ArgumentParser(add_help=False)
+    parser.add_argument("--radarctl", required=True)
+    args, rest = parser.parse_known_args()
+    RADARCTL = os.path.abspath(args.radarctl)
+    unittest.main(argv=[sys.argv[0]] + rest)
+
+
+def wait_for(check, seconds, what):
+    """Polls check() until it gives something true; fails after `seconds`."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = check()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"no {what} within {seconds} s")
+        time.sleep(0.05)
+
+
+def echo_port_free():
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        try:
+            s.bind(("0.0.0.0", ECHO_PORT))
+            return True
+        except OSError as e:
+            if e.errno != errno.EADDRINUSE:
+                raise
+            return False
+
+
+class Server:
+    """`radarctl serve --sim` on a free port."""
+
+    def __init__(self):
+        # Another program's server outside CTest may hold the echo port.
+        wait_for(echo_port_free, 120, f"free UDP port {ECHO_PORT}")
+        self.proc = subprocess.Popen(
+            [RADARCTL, "serve", "--sim", "--listen", "127.0.0.1:0", "--token", TOKEN],
+            stdout=subprocess.PIPE, bufsize=0)
+        self.pid = self.proc.pid
+        self.terminated = False
+        out, deadline = b"", time.monotonic() + 10
+        while out.count(b"\n") < 2 and select.select(
+                [self.proc.stdout], [], [], max(0, deadline - time.monotonic()))[0]:
+            chunk = os.read(self.proc.stdout.fileno(), 4096)
+            if not chunk:
+                break
+            out += chunk
+        m = re.search(rb"^radarctl serve: listening on http://127\.0\.0\.1:(\d+)/\n"
+                      rb"radarctl serve: control token (\S+)\n", out)
+        if not m or m.group(2).decode() != TOKEN:
+            self.proc.kill()
+            raise AssertionError(f"unexpected start lines: {out!r}")
+        self.port = int(m.group(1))
+
+    def terminate(self):
+        """SIGTERM, once: a second one could come after the server stopped listening for it."""
+        if self.proc.poll() is None and not self.terminated:
+            self.terminated = True
+            self.proc.send_signal(signal.SIGTERM)
+
+    def stop(self, seconds=10):
+        """SIGTERM; the exit code (None if it did not end in time)."""
+        self.terminate()
+        try:
+            return self.proc.wait(seconds)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+            return None
+
+    def rss_kib(self):
+        with open(f"/proc/{self.pid}/status") as f:
+            return int(re.search(r"VmRSS:\s+(\d+) kB", f.read()).group(1))
+
+
+def request(port, method, path, body=None, token=None, headers=None):
+    """One request on its own connection: (status, headers, body bytes)."""
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+    h = dict(headers or {})
+    if token is not None:
+        h["Authorization"] = "Bearer " + token
+    if isinstance(body, (dict, list)):
+        body = json.dumps(body)
+    try:
+        conn.request(method, path, body=body, headers=h)
+        r = conn.getresponse()
+        return r.status, r.headers, r.read()
+    finally:
+        conn.close()
+
+
+def get_json(port, path):
+    status, _, body = request(port, "GET", path)
+    if status != 200:
+        raise AssertionError(f"GET {path}: {status} {body!r}")
+    return json.loads(body)
+
+
+def raw_exchange(port, data, seconds=10):
+    """Sends raw bytes; what comes back until the server closes or `seconds` pass."""
+    with socket.create_connection(("127.0.0.1", port), timeout=seconds) as s:
+        s.sendall(data)
+        out, deadline = b"", time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            try:
+                chunk = s.recv(65536)
+            except (socket.timeout, ConnectionResetError):
+                break
+            if not chunk:
+                break
+            out += chunk
+        return out
+
+
+def decode_lines(frame):
+    """An echo frame as (sweep, bearing offset, scale code, levels) tuples;
+    fails unless the lengths add up to the frame exactly."""
+    (count,), pos, lines = struct.unpack_from("<H", frame), 2, []
+    for _ in range(count):
+        if pos + 8 > len(frame):
+            raise AssertionError(f"frame of {count} lines ends inside line {len(lines)}")
+        sweep, offset, scale, n = struct.unpack_from("<4H", frame, pos)
+        pos += 8
+        lines.append((sweep, offset, scale, frame[pos:pos + n]))
+        pos += n
+    if pos != len(frame):
+        raise AssertionError(f"{count} lines take {pos} bytes, the frame has {len(frame)}")
+    return lines
+
+
+class WebSocket:
+    """A client without extensions over a plain socket, for raw control."""
+    GUID = "258EAFA5-E914-47DA-95CA-C5AB0DC85B11"
+
+    def __init__(self, port, rcvbuf=None, seconds=10):
+        self.sock = socket.socket()
+        if rcvbuf:
+            self.sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, rcvbuf)
+        self.sock.settimeout(seconds)
+        self.sock.connect(("127.0.0.1", port))
+        key = base64.b64encode(os.urandom(16)).decode()
+        self.sock.sendall((f"GET /ws HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
+                           f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
+                           "Sec-WebSocket-Version: 13\r\n\r\n").encode())
+        self.buf = b""
+        while b"\r\n\r\n" not in self.buf:
+            self._fill()
+        head, rest = self.buf.split(b"\r\n\r\n", 1)
+        self.buf, self.pos = bytearray(rest), 0
+        accept = base64.b64encode(hashlib.sha1((key + self.GUID).encode()).digest()).decode()
+        if not head.startswith(b"HTTP/1.1 101") or \
+                f"sec-websocket-accept: {accept.lower()}" not in head.decode().lower():
+            raise AssertionError(f"no WebSocket upgrade: {head!r}")
+
+    def _fill(self):
+        chunk = self.sock.recv(262144)
+        if not chunk:
+            raise EOFError("the server closed the connection")
+        self.buf += chunk
+
+    def _take(self, n):
+        while len(self.buf) - self.pos < n:
+            del self.buf[:self.pos]
+            self.pos = 0
+            self._fill()
+        self.pos += n
+        return bytes(self.buf[self.pos - n:self.pos])
+
+    def frame(self):
+        """The next frame: (fin, opcode, payload)."""
+        b0, b1 = self._take(2)
+        n = b1 & 0x7F
+        if n == 126:
+            (n,) = struct.unpack("!H", self._take(2))
+        elif n == 127:
+            (n,) = struct.unpack("!Q", self._take(8))
+        if b1 & 0x80:
+            raise AssertionError("the server masked a frame")
+        return bool(b0 & 0x80), b0 & 0x0F, self._take(n)
+
+    def message(self):
+        """The next whole message: (opcode, payload); 1 text, 2 binary, 8 close."""
+        fin, opcode, payload = self.frame()
+        while not fin:
+            fin, _, more = self.frame()
+            payload += more
+        return opcode, payload
+
+    def events(self, seconds=10):
+        """Yields the JSON text events until `seconds` pass."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            opcode, payload = self.message()
+            if opcode == 8:
+                raise EOFError(f"closed: {payload!r}")
+            if opcode == 1:
+                yield json.loads(payload)
+        raise AssertionError(f"no such event within {seconds} s")
+
+    @staticmethod
+    def encode(opcode, payload, fin=True):
+        """A masked client frame."""
+        mask = os.urandom(4)
+        n = len(payload)
+        size = bytes([0x80 | n]) if n < 126 else bytes([0xFE]) + struct.pack("!H", n) \
+            if n < 65536 else bytes([0xFF]) + struct.pack("!Q", n)
+        body = bytes(b ^ mask[i % 4] for i, b in enumerate(payload))
+        return bytes([(0x80 if fin else 0) | opcode]) + size + mask + body
+
+    def close(self):
+        self.sock.close()
