@@ -4,6 +4,7 @@
 #include <boost/asio/signal_set.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <csignal>
+#include <functional>
 #include <memory>
 
 #include "bridge.h"
@@ -17,28 +18,23 @@ using tcp = net::ip::tcp;
 
 Frame text_frame(std::string text) { return std::make_shared<const std::string>(std::move(text)); }
 
-// Runs `step` every `period` until the server stops.
-template <class Step>
-void every(net::io_context &io, std::chrono::milliseconds period, const bool &stopping, Step step) {
-    auto timer = std::make_shared<net::steady_timer>(io);
-    auto tick = std::make_shared<std::function<void()>>();
-    *tick = [timer, tick, period, &stopping, step] {
-        timer->expires_after(period);
-        timer->async_wait([timer, tick, &stopping, step](const boost::system::error_code &ec) {
-            if (ec || stopping) {
-                *tick = nullptr;  // lets the timer go
-                return;
-            }
-            step();
-            (*tick)();
-        });
-    };
-    (*tick)();
-}
-
 }  // namespace
 
 Server::Server(ServerOptions options) : options_(std::move(options)) {}
+
+void Server::every(std::chrono::milliseconds period, std::function<void()> step) {
+    Ticker &t = tickers_.emplace_back(Ticker{net::steady_timer(io_), period, std::move(step)});
+    arm(t);
+}
+
+void Server::arm(Ticker &t) {
+    t.timer.expires_after(t.period);
+    t.timer.async_wait([this, &t](const boost::system::error_code &ec) {
+        if (ec || ended_) return;
+        t.step();
+        arm(t);
+    });
+}
 
 bool Server::listen(std::string &error) {
     boost::system::error_code ec;
@@ -96,10 +92,10 @@ void Server::run() {
         });
     });
     accept();
-    every(io_, std::chrono::duration_cast<std::chrono::milliseconds>(limits::batch_period), stopping_,
-          [this] { tick_batches(); });
-    every(io_, std::chrono::duration_cast<std::chrono::milliseconds>(limits::status_period), stopping_,
-          [this] { tick_status(); });
+    every(std::chrono::duration_cast<std::chrono::milliseconds>(limits::batch_period),
+          [this] { if (!stopping_) tick_batches(); });
+    every(std::chrono::duration_cast<std::chrono::milliseconds>(limits::status_period),
+          [this] { if (!stopping_) tick_status(); });
     net::signal_set signals(io_, SIGINT, SIGTERM);
     signals.async_wait([this](const boost::system::error_code &, int) {
         stopping_ = true;
@@ -110,9 +106,9 @@ void Server::run() {
         // a moment (an idle keep-alive connection, a client that does not
         // answer the close) is let go.
         const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        every(io_, std::chrono::milliseconds(20), idle_, [this, give_up] {
+        every(std::chrono::milliseconds(20), [this, give_up] {
             if (hub_.clients() == 0 || std::chrono::steady_clock::now() > give_up) {
-                idle_ = true;
+                ended_ = true;
                 io_.stop();
             }
         });

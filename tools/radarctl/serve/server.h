@@ -4,9 +4,14 @@
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/beast/http.hpp>
+#include <chrono>
+#include <functional>
+#include <list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "hub.h"
 
@@ -56,8 +61,18 @@ class Server {
     Hub hub_;
     Context context_{options_, hub_};
     uint16_t bound_port_ = 0;
-    bool stopping_ = false;
-    bool idle_ = false;  // ends the wait for the clients to close
+    // Timers that run a step every period, held here (no cycle of shared
+    // pointers) until the server ends.
+    struct Ticker {
+        boost::asio::steady_timer timer;
+        std::chrono::milliseconds period;
+        std::function<void()> step;
+    };
+    void every(std::chrono::milliseconds period, std::function<void()> step);
+    void arm(Ticker &ticker);
+    std::list<Ticker> tickers_;  // after io_: cancelled before the context goes
+    bool stopping_ = false;  // no more clients or batches
+    bool ended_ = false;     // the clients have closed, or the wait for them is over
 };
 
 // Sessions (sessions.cpp).
