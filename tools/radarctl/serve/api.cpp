@@ -153,22 +153,24 @@ std::string status_json(Context &context) {
         .dump();
 }
 
-std::vector<std::string> setting_events() {
-    std::vector<std::string> events;
-    for (const Group *g : groups())
-        for (const Reading &r : read_group(*g))
-            events.push_back(json{{"type", "setting"}, {"stem", r.key}, {"code", g->code}, {"values", r.values}}.dump());
-    return events;
-}
-
-std::vector<std::string> setting_events_for(int32_t code) {
+// The setting events of every group `wanted` picks, one per reading.
+template <class Wanted>
+std::vector<std::string> events_of(Wanted wanted) {
     std::vector<std::string> events;
     for (const Group *g : groups()) {
-        if (g->wire != code && g->code != code) continue;
+        if (!wanted(*g)) continue;
         for (const Reading &r : read_group(*g))
             events.push_back(json{{"type", "setting"}, {"stem", r.key}, {"code", g->code}, {"values", r.values}}.dump());
     }
     return events;
+}
+
+std::vector<std::string> setting_events() {
+    return events_of([](const Group &) { return true; });
+}
+
+std::vector<std::string> setting_events_for(int32_t code) {
+    return events_of([code](const Group &g) { return g.wire == code || g.code == code; });
 }
 
 Response answer(const Request &request, Context &context) {
