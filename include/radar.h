@@ -1,5 +1,6 @@
-/*
- * radar.h - the radar library's exported interface.
+/**
+ * @file
+ * @brief The radar library's exported interface.
  *
  * A navigation application loads the radar library to work with a marine
  * radar on the ship's network. Through these functions it
@@ -37,11 +38,13 @@
 #define RADAR_API __stdcall
 #define RADAR_CALLBACK __cdecl
 #else
+/** Calling convention of every export: __stdcall on 32-bit Windows, nothing elsewhere. */
 #define RADAR_API
+/** Calling convention of the callbacks: __cdecl on 32-bit Windows, nothing elsewhere. */
 #define RADAR_CALLBACK
 #endif
 
-/* The library marks its own definitions for export; users see nothing. */
+/** The library marks its own definitions for export; users see nothing. */
 #if defined(RADAR_BUILDING_LIBRARY) && !defined(_WIN32)
 #define RADAR_EXPORT __attribute__((visibility("default")))
 #else
@@ -53,48 +56,63 @@ extern "C" {
 #endif
 
 /* ---- Status results ------------------------------------------------------ */
-#define RADAR_OK 0              /* done */
-#define RADAR_REFUSED (-1)      /* refused: bad name, selector, state, file or argument */
-#define RADAR_OUT_OF_RANGE (-2) /* an argument is outside its range; nothing changed */
-#define RADAR_NOT_SENT (-3)     /* the sentence was not handed to the socket in full */
+/** @defgroup radar_status Status results
+ * The signed 16-bit result of every function but two (see each function).
+ * @{ */
+#define RADAR_OK 0              /**< done */
+#define RADAR_REFUSED (-1)      /**< refused: bad name, selector, state, file or argument */
+#define RADAR_OUT_OF_RANGE (-2) /**< an argument is outside its range; nothing changed */
+#define RADAR_NOT_SENT (-3)     /**< the sentence was not handed to the socket in full */
+/** @} */
 
 /* ---- Sentence kinds: the first argument of every Put function ------------ */
-#define RADAR_KIND_ORDER 0    /* "S": order the peer to take the values */
-#define RADAR_KIND_REQUEST 1  /* "R": ask the peer for its values */
-#define RADAR_KIND_ANNOUNCE 2 /* "N": announce or answer current values */
-#define RADAR_KIND_X 3        /* "X": bare sentence, no values */
-#define RADAR_KIND_E 4        /* "E": bare sentence, no values */
-#define RADAR_KIND_O 5        /* "O": bare sentence, no values */
+/** @defgroup radar_kinds Sentence kinds
+ * The first argument of every Put function: the letter after "$".
+ * @{ */
+#define RADAR_KIND_ORDER 0    /**< "S": order the peer to take the values */
+#define RADAR_KIND_REQUEST 1  /**< "R": ask the peer for its values */
+#define RADAR_KIND_ANNOUNCE 2 /**< "N": announce or answer current values */
+#define RADAR_KIND_X 3        /**< "X": bare sentence, no values */
+#define RADAR_KIND_E 4        /**< "E": bare sentence, no values */
+#define RADAR_KIND_O 5        /**< "O": bare sentence, no values */
+/** @} */
 
 /* ---- Callbacks ----------------------------------------------------------- */
+/** @defgroup radar_callbacks Callbacks
+ * What the library calls back, and the echo line it hands over.
+ * @{ */
 
-/* Told the command code of every incoming message that changed a setting or
+/** Told the command code of every incoming message that changed a setting or
  * passed an event; runs on the network library's thread. */
 typedef void(RADAR_CALLBACK *RadarNotifyFunc)(int32_t code);
 
-/* One echo line as handed to the application. Packed: on 32-bit Windows the
+/** One echo line as handed to the application. Packed: on 32-bit Windows the
  * fields lie at offsets 0, 2, 6, 8, 10, 12, 14, 16 (18 bytes); where an
  * address takes 8 bytes, everything after Data moves 4 bytes on (22 bytes). */
 #pragma pack(push, 1)
 typedef struct EchoLineRecord {
-    uint16_t Mode;          /* 1 live, 2 played back, 3 last datagram of a playback file */
-    uint8_t *Data;          /* 512 level bytes: 0 none, 1-7 echo, 8-15 trail (15 freshest) */
-    uint16_t SampleCount;   /* samples in this line; only the first SampleCount bytes count */
-    uint16_t HeaderNibble;  /* datagram header nibble 1-15, or 240 when it was 0 */
-    uint16_t Sweep;         /* sweep number 0-8191 */
-    uint16_t BearingOffset; /* bearing offset 0-8191 */
-    uint16_t LineFlag;      /* line flag 0 or 1 (not written by OrvaneGetRadarEchoData) */
-    uint16_t ScaleCode;     /* scale code 0-63 */
+    uint16_t Mode;          /**< 1 live, 2 played back, 3 last datagram of a playback file */
+    uint8_t *Data;          /**< 512 level bytes: 0 none, 1-7 echo, 8-15 trail (15 freshest) */
+    uint16_t SampleCount;   /**< samples in this line; only the first SampleCount bytes count */
+    uint16_t HeaderNibble;  /**< datagram header nibble 1-15, or 240 when it was 0 */
+    uint16_t Sweep;         /**< sweep number 0-8191 */
+    uint16_t BearingOffset; /**< bearing offset 0-8191 */
+    uint16_t LineFlag;      /**< line flag 0 or 1 (not written by OrvaneGetRadarEchoData) */
+    uint16_t ScaleCode;     /**< scale code 0-63 */
 } EchoLineRecord;
 #pragma pack(pop)
 
-/* Called on the receiver thread for every echo line; the record and the bytes
+/** Called on the receiver thread for every echo line; the record and the bytes
  * behind Data are valid only during the call. */
 typedef void(RADAR_CALLBACK *RadarEchoFunc)(EchoLineRecord *line);
+/** @} */
 
 /* ---- Session ------------------------------------------------------------- */
+/** @defgroup radar_session Session
+ * The session with the radar host, the source status and the version.
+ * @{ */
 
-/* Opens a session with the radar host `name`, a station name of 1 to 8
+/** Opens a session with the radar host `name`, a station name of 1 to 8
  * characters from A-Z, a-z, 0-9, "#", "&", "'", "-", "_" (a space is taken as
  * "_"). Keeps `notify` (or none) and, when one is given, makes the named
  * station the radar source; then registers the library with the network
@@ -103,100 +121,129 @@ typedef void(RADAR_CALLBACK *RadarEchoFunc)(EchoLineRecord *line);
  * changes). */
 RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarFunc(const char *name, RadarNotifyFunc notify);
 
-/* Switches to the radar host `name` (same rules as above). RADAR_OK when the
+/** Switches to the radar host `name` (same rules as above). RADAR_OK when the
  * name passed the check and was handed on, RADAR_REFUSED otherwise. */
 RADAR_EXPORT int16_t RADAR_API OrvaneChangeRadarHost(const char *name);
 
-/* The network library's source status, unchanged. */
+/** The network library's source status, unchanged. */
 RADAR_EXPORT int32_t RADAR_API OrvaneGetRadarSourceStatus(void);
 
-/* Copies the version text "195001300702b1" and its terminator into
+/** Copies the version text "195001300702b1" and its terminator into
  * `destination` (at least 15 bytes) and returns 15. */
 RADAR_EXPORT int32_t RADAR_API OrvaneGetRadarDllVersionNo(char *destination);
+/** @} */
 
-/* ---- Settings: Set, Get and Put for each command code ---------------------
- * OrvaneSet<stem>(values...) checks each value in argument order against its
+/* ---- Settings: Set, Get and Put for each command code --------------------- */
+/* Each command code's block below, opening with the code and its title,
+ * documents the code's Set, Get and Put. The server's parameter table is read
+ * from that form, so it stays a plain comment: the API reference takes it as
+ * a doc comment (docs/Doxyfile.in), and a code without one fails that build. */
+/** @defgroup radar_settings Settings: Set, Get and Put for each command code
+ * Every radar and ARPA setting, one entry per command code.
+ *
+ * `OrvaneSet<stem>(values...)` checks each value in argument order against its
  * range and stores them all: RADAR_OK, or RADAR_OUT_OF_RANGE with nothing
  * stored. Values without a range ("any value") are stored as given and the
  * call always succeeds.
  *
- * OrvaneGet<stem>(pointers...) writes each stored value through its pointer
+ * `OrvaneGet<stem>(pointers...)` writes each stored value through its pointer
  * and returns RADAR_OK. Every value is 0 until something is stored.
  *
- * OrvanePut<stem>(kind, values...) builds one sentence and sends it, with its
+ * `OrvanePut<stem>(kind, values...)` builds one sentence and sends it, with its
  * terminating zero byte, to the peer of the latest incoming message. kind is
  * 0-5 for "SRNXEO" (RADAR_KIND_...). Kinds S, R and N send the data form shown
  * below, where k is the kind letter, the code is two upper-case hexadecimal
  * digits and the sentence ends in CR LF; kinds X, E and O send the bare form
- * "$k<code>" CR LF. Every value is range-checked for every kind. Results:
+ * `"$k<code>"` CR LF. Every value is range-checked for every kind. Results:
  * RADAR_OK sent, RADAR_OUT_OF_RANGE (kind above 5 or a value out of range;
  * nothing sent), RADAR_NOT_SENT (no peer yet, or the socket did not take the
  * whole sentence).
- */
+ *
+ * Each command code has one comment for its three functions.
+ * @{ */
 
+/** @name 0x03 Gain */ /**@{*/
 /* 0x03 Gain.
  * Values: mode 0-3; level 0-100.
  * Put data form: $k03,mode,level. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarGain(uint16_t mode, uint16_t level);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarGain(uint16_t *mode, uint16_t *level);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarGain(uint16_t kind, uint16_t mode, uint16_t level);
+/**@}*/
 
+/** @name 0x04 Anti-clutter sea */ /**@{*/
 /* 0x04 Anti-clutter sea.
  * Values: mode 0-3; level 0-100.
  * Put data form: $k04,mode,level. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarACSea(uint16_t mode, uint16_t level);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarACSea(uint16_t *mode, uint16_t *level);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarACSea(uint16_t kind, uint16_t mode, uint16_t level);
+/**@}*/
 
+/** @name 0x05 Automatic anti-clutter */ /**@{*/
 /* 0x05 Automatic anti-clutter.
  * Values: setting 0-1.
  * Put data form: $k05,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarACAuto(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarACAuto(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarACAuto(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x06 Anti-clutter rain */ /**@{*/
 /* 0x06 Anti-clutter rain.
  * Values: level 0-100.
  * Put data form: $k06,level. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarACRain(uint16_t level);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarACRain(uint16_t *level);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarACRain(uint16_t kind, uint16_t level);
+/**@}*/
 
+/** @name 0x07 Echo stretch */ /**@{*/
 /* 0x07 Echo stretch.
  * Values: setting 0-2.
  * Put data form: $k07,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarEchoStrech(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEchoStrech(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarEchoStrech(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x08 Interference rejection */ /**@{*/
 /* 0x08 Interference rejection.
  * Values: setting 0-3.
  * Put data form: $k08,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarIntReject(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarIntReject(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarIntReject(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x09 Fast time constant */ /**@{*/
 /* 0x09 Fast time constant.
  * Values: level 0-100.
  * Put data form: $k09,level. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarFTC(uint16_t level);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarFTC(uint16_t *level);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarFTC(uint16_t kind, uint16_t level);
+/**@}*/
 
+/** @name 0x0A Noise rejection */ /**@{*/
 /* 0x0A Noise rejection.
  * Values: setting 0-2.
  * Put data form: $k0A,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarNoiseReject(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarNoiseReject(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarNoiseReject(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x0B Tuning */ /**@{*/
 /* 0x0B Tuning.
  * Values: mode 0-1; value 0-461.
  * Put data form: $k0B,mode,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTune(uint16_t mode, uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTune(uint16_t *mode, uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTune(uint16_t kind, uint16_t mode, uint16_t value);
+/**@}*/
 
+/** @name 0x0C Cursor mode (cursor group, with 0x35) */ /**@{*/
 /* 0x0C Cursor mode (cursor group, with 0x35).
  * Values: mode 0-3; value 0-9.
  * Set and Get touch only these fields of the cursor group.
@@ -205,7 +252,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarCursorMode(uint16_t mode, uint16_t 
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarCursorMode(uint16_t *mode, uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarCursorMode(uint16_t kind, uint16_t mode,
                                                         uint16_t value);
+/**@}*/
 
+/** @name 0x0C Cursor position (cursor group; sent as 0x35) */ /**@{*/
 /* 0x0C Cursor position (cursor group; sent as 0x35).
  * Values: setting 0-1; bearing 0-3599 (tenths of a degree); distance 0-99999999 (ten-thousandths of
  *    a unit).
@@ -217,42 +266,54 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarCursorPos(uint16_t *setting, uint16
                                                        uint32_t *distance);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarCursorPos(uint16_t kind, uint16_t setting,
                                                        uint16_t bearing, uint32_t distance);
+/**@}*/
 
+/** @name 0x0D Antenna height */ /**@{*/
 /* 0x0D Antenna height.
  * Values: setting 0-2.
  * Put data form: $k0D,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarAntHight(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarAntHight(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarAntHight(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x0E Sensitivity time control curve */ /**@{*/
 /* 0x0E Sensitivity time control curve.
  * Values: setting 0-2.
  * Put data form: $k0E,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarSTCCurve(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarSTCCurve(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarSTCCurve(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x0F Demonstration mode */ /**@{*/
 /* 0x0F Demonstration mode.
  * Values: setting 0-2.
  * Put data form: $k0F,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarDemo(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarDemo(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarDemo(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x10 Main bang suppression adjustment */ /**@{*/
 /* 0x10 Main bang suppression adjustment.
  * Values: value 0-25.
  * Put data form: $k10,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarMBSAdjust(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarMBSAdjust(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarMBSAdjust(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x11 Sweep timing */ /**@{*/
 /* 0x11 Sweep timing.
  * Values: value 0-20000 (tenths).
  * Put data form: $k11,value in tenths as Q.R. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarSweepTiming(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarSweepTiming(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarSweepTiming(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x12 Picture offset */ /**@{*/
 /* 0x12 Picture offset.
  * Values: setting 0-1; bearing 0-3599 (tenths of a degree); distance 0-99999999 (ten-thousandths of
  *    a unit).
@@ -263,7 +324,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarOffset(uint16_t *setting, uint16_t 
                                                     uint32_t *distance);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarOffset(uint16_t kind, uint16_t setting,
                                                     uint16_t bearing, uint32_t distance);
+/**@}*/
 
+/** @name 0x13 Guard zones 1 and 2 */ /**@{*/
 /* 0x13 Guard zones 1 and 2.
  * Values: zone 1-2 (zone number); setting 0-1; type 0-4; bearing1 0-3599 (tenths of a degree);
  *    bearing2 0-3599 (tenths of a degree); distance1 0-99999999 (ten-thousandths of a unit);
@@ -283,7 +346,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutRadarGuard(uint16_t kind, uint16_t zone,
                                                    uint16_t type, uint16_t bearing1,
                                                    uint16_t bearing2, uint32_t distance1,
                                                    uint32_t distance2);
+/**@}*/
 
+/** @name 0x14 Blind sector */ /**@{*/
 /* 0x14 Blind sector.
  * Values: setting 0-1; bearing 0-359 (whole degrees); width 1-135.
  * Put accepts width 0-135.
@@ -294,7 +359,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarBlind(uint16_t *setting, uint16_t *
                                                    uint16_t *width);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarBlind(uint16_t kind, uint16_t setting,
                                                    uint16_t bearing, uint16_t width);
+/**@}*/
 
+/** @name 0x15 Display mode */ /**@{*/
 /* 0x15 Display mode.
  * Values: mode 0-4; bearing 0-3599 (tenths of a degree).
  * Put accepts mode 0-3 only; the bearing travels as a plain integer.
@@ -303,21 +370,27 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarDispMode(uint16_t mode, uint16_t be
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarDispMode(uint16_t *mode, uint16_t *bearing);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarDispMode(uint16_t kind, uint16_t mode,
                                                       uint16_t bearing);
+/**@}*/
 
+/** @name 0x16 Reverse video */ /**@{*/
 /* 0x16 Reverse video.
  * Values: setting 0-1.
  * Put data form: $k16,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarReverse(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarReverse(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarReverse(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x17 Range */ /**@{*/
 /* 0x17 Range.
  * Values: step 0-17 (range step); value 0-2.
  * Put data form: $k17,step,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarRange(uint16_t step, uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarRange(uint16_t *step, uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarRange(uint16_t kind, uint16_t step, uint16_t value);
+/**@}*/
 
+/** @name 0x18 Range rings */ /**@{*/
 /* 0x18 Range rings.
  * Values: value1 0-3; value2 0-1; value3 0-1.
  * Put data form: $k18,value1,value2,value3. */
@@ -327,7 +400,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarRings(uint16_t *value1, uint16_t *v
                                                    uint16_t *value3);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarRings(uint16_t kind, uint16_t value1, uint16_t value2,
                                                    uint16_t value3);
+/**@}*/
 
+/** @name 0x19 Zoom */ /**@{*/
 /* 0x19 Zoom.
  * Values: mode 0-2; bearing 0-3599 (tenths of a degree); distance 0-99999999 (ten-thousandths of a
  *    unit).
@@ -338,7 +413,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarZoom(uint16_t *mode, uint16_t *bear
                                                   uint32_t *distance);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarZoom(uint16_t kind, uint16_t mode, uint16_t bearing,
                                                   uint32_t distance);
+/**@}*/
 
+/** @name 0x1A Picture shift */ /**@{*/
 /* 0x1A Picture shift.
  * Values: mode 0-2; bearing 0-3599 (tenths of a degree); distance 0-99999999 (ten-thousandths of a
  *    unit).
@@ -349,7 +426,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarShift(uint16_t *mode, uint16_t *bea
                                                    uint32_t *distance);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarShift(uint16_t kind, uint16_t mode, uint16_t bearing,
                                                    uint32_t distance);
+/**@}*/
 
+/** @name 0x1B Electronic bearing lines 1 and 2 */ /**@{*/
 /* 0x1B Electronic bearing lines 1 and 2.
  * Values: number 1-2 (EBL number); value1 0-1 (shared by both EBLs); value2 0-1; value3 0-1;
  *    bearing 0-3599 (tenths of a degree).
@@ -365,7 +444,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEBL(int16_t number, uint16_t *value
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarEBL(uint16_t kind, uint16_t number, uint16_t value1,
                                                  uint16_t value2, uint16_t value3,
                                                  uint16_t bearing);
+/**@}*/
 
+/** @name 0x1C Variable range markers 1 and 2 */ /**@{*/
 /* 0x1C Variable range markers 1 and 2.
  * Values: number 1-2 (VRM number); value1 0-2 (shared by both VRMs); value2 0-2; value3 0-1;
  *    distance 0-99999999 (ten-thousandths of a unit).
@@ -381,7 +462,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarVRM(int16_t number, uint16_t *value
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarVRM(uint16_t kind, uint16_t number, uint16_t value1,
                                                  uint16_t value2, uint16_t value3,
                                                  uint32_t distance);
+/**@}*/
 
+/** @name 0x1D Brightness */ /**@{*/
 /* 0x1D Brightness.
  * Values: item 0-7; level 0-9.
  * Get takes the item by value and ignores it: it returns the last stored level, whatever the item.
@@ -389,7 +472,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutRadarVRM(uint16_t kind, uint16_t number,
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarBright(uint16_t item, uint16_t level);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarBright(uint16_t item, uint16_t *level);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarBright(uint16_t kind, uint16_t item, uint16_t level);
+/**@}*/
 
+/** @name 0x1E Heading marker */ /**@{*/
 /* 0x1E Heading marker.
  * Values: setting 0-1; value 0-9.
  * Put data form: $k1E,setting,value. */
@@ -397,7 +482,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarHeadingMark(uint16_t setting, uint1
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarHeadingMark(uint16_t *setting, uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarHeadingMark(uint16_t kind, uint16_t setting,
                                                          uint16_t value);
+/**@}*/
 
+/** @name 0x1F Echo trail display */ /**@{*/
 /* 0x1F Echo trail display.
  * Values: value1 0-1; value2 0-1; value3 0-7; value4 0-2; value5 0-4; value6 0-9.
  * Put data form: $k1F,value1,value2,value3,value4,value5,value6. */
@@ -410,7 +497,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTrail(uint16_t *value1, uint16_t *v
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTrail(uint16_t kind, uint16_t value1, uint16_t value2,
                                                    uint16_t value3, uint16_t value4,
                                                    uint16_t value5, uint16_t value6);
+/**@}*/
 
+/** @name 0x20 Watchman */ /**@{*/
 /* 0x20 Watchman.
  * Values: value1 0-1; value2 0-2; value3 0-7; value4 0-1.
  * Put tests value1 but does not write it.
@@ -422,7 +511,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarWatchman(uint16_t *value1, uint16_t
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarWatchman(uint16_t kind, uint16_t value1,
                                                       uint16_t value2, uint16_t value3,
                                                       uint16_t value4);
+/**@}*/
 
+/** @name 0x21 Total power-on hours */ /**@{*/
 /* 0x21 Total power-on hours.
  * Values: hours any value (tenths of an hour).
  * Put divides as unsigned: 4294967295 is written 429496729.5.
@@ -430,7 +521,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutRadarWatchman(uint16_t kind, uint16_t va
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTotalOnHours(uint32_t hours);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTotalOnHours(uint32_t *hours);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTotalOnHours(uint16_t kind, uint32_t hours);
+/**@}*/
 
+/** @name 0x22 Total transmit hours */ /**@{*/
 /* 0x22 Total transmit hours.
  * Values: hours any value (tenths of an hour).
  * Put divides as unsigned: 4294967295 is written 429496729.5.
@@ -438,7 +531,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTotalOnHours(uint16_t kind, uint32_
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTotalTxHours(uint32_t hours);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTotalTxHours(uint32_t *hours);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTotalTxHours(uint16_t kind, uint32_t hours);
+/**@}*/
 
+/** @name 0x23 Waypoint mark */ /**@{*/
 /* 0x23 Waypoint mark.
  * Values: setting 0-1; value 0-9; number 0-9999; bearing 0-3599 (tenths of a degree); distance
  *    0-99999999 (ten-thousandths of a unit).
@@ -452,42 +547,54 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarWPTMark(uint16_t *setting, uint16_t
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarWPTMark(uint16_t kind, uint16_t setting,
                                                      uint16_t value, uint16_t number,
                                                      uint16_t bearing, uint32_t distance);
+/**@}*/
 
+/** @name 0x24 Transmit / standby */ /**@{*/
 /* 0x24 Transmit / standby.
  * Values: state 0-3.
  * Put data form: $k24,state. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTxStby(uint16_t state);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTxStby(uint16_t *state);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTxStby(uint16_t kind, uint16_t state);
+/**@}*/
 
+/** @name 0x25 Pulse length */ /**@{*/
 /* 0x25 Pulse length.
  * Values: setting 0-1.
  * Put data form: $k25,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarPulseLength(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarPulseLength(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarPulseLength(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x26 Direction sensor */ /**@{*/
 /* 0x26 Direction sensor.
  * Values: setting 0-1.
  * Put data form: $k26,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarDirSensor(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarDirSensor(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarDirSensor(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x27 Transmitter / antenna status */ /**@{*/
 /* 0x27 Transmitter / antenna status.
  * Values: setting 0-1.
  * Put data form: $k27,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTxAntStatus(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTxAntStatus(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTxAntStatus(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x28 Warm-up time */ /**@{*/
 /* 0x28 Warm-up time.
  * Values: value 0-300.
  * Put data form: $k28,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarWarmUpTime(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarWarmUpTime(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarWarmUpTime(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x29 Range preset */ /**@{*/
 /* 0x29 Range preset.
  * Values: setting 0-2; value 0-262143.
  * Put data form: $k29,setting,value. */
@@ -495,70 +602,90 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarRangePreset(uint16_t setting, uint3
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarRangePreset(uint16_t *setting, uint32_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarRangePreset(uint16_t kind, uint16_t setting,
                                                          uint32_t value);
+/**@}*/
 
+/** @name 0x2A Tune adjustment */ /**@{*/
 /* 0x2A Tune adjustment.
  * Values: setting 0-1.
  * Put data form: $k2A,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTuneAdjust(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTuneAdjust(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTuneAdjust(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x2B Video adjustment */ /**@{*/
 /* 0x2B Video adjustment.
  * Values: setting 0-1.
  * Put data form: $k2B,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarVideoAdjust(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarVideoAdjust(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarVideoAdjust(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x2C Antenna type */ /**@{*/
 /* 0x2C Antenna type.
  * Values: type 0-7.
  * Put data form: $k2C,type. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarAntType(uint16_t type);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarAntType(uint16_t *type);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarAntType(uint16_t kind, uint16_t type);
+/**@}*/
 
+/** @name 0x2D Maximum range */ /**@{*/
 /* 0x2D Maximum range.
  * Values: value 0-4.
  * Put data form: $k2D,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarMaxRange(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarMaxRange(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarMaxRange(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x2E Monitor mode */ /**@{*/
 /* 0x2E Monitor mode.
  * Values: setting 0-1.
  * Put data form: $k2E,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarMonitorMode(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarMonitorMode(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarMonitorMode(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x2F Second-trace echo rejection */ /**@{*/
 /* 0x2F Second-trace echo rejection.
  * Values: setting 0-1.
  * Put data form: $k2F,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadar2ndEchoReject(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadar2ndEchoReject(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadar2ndEchoReject(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x30 Signal */ /**@{*/
 /* 0x30 Signal.
  * Values: value 0-9.
  * Put data form: $k30,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarSignal(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarSignal(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarSignal(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x31 Background colour */ /**@{*/
 /* 0x31 Background colour.
  * Values: value 0-4.
  * Put data form: $k31,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarBackGround(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarBackGround(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarBackGround(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x32 Echo colour */ /**@{*/
 /* 0x32 Echo colour.
  * Values: value 0-2.
  * Put data form: $k32,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarEchoColor(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEchoColor(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarEchoColor(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x33 Alarm sound */ /**@{*/
 /* 0x33 Alarm sound.
  * Values: setting 0-1; value 0-15.
  * Put data form: $k33,setting,value. */
@@ -566,21 +693,27 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarAlarmSound(uint16_t setting, uint16
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarAlarmSound(uint16_t *setting, uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarAlarmSound(uint16_t kind, uint16_t setting,
                                                         uint16_t value);
+/**@}*/
 
+/** @name 0x34 Factory setting */ /**@{*/
 /* 0x34 Factory setting.
  * Values: setting 0-1.
  * Put data form: $k34,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarFactory(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarFactory(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarFactory(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x36 Demonstration data */ /**@{*/
 /* 0x36 Demonstration data.
  * Values: setting 0-1.
  * Put data form: $k36,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarDemoData(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarDemoData(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarDemoData(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x37 Own position */ /**@{*/
 /* 0x37 Own position.
  * Values: setting 0-1; latitude -353894400 to 353894400 (1/65536 of a minute of arc); longitude
  *    -707788800 to 707788800 (1/65536 of a minute of arc).
@@ -591,7 +724,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarOwnPosiLL(uint16_t *setting, int32_
                                                        int32_t *longitude);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarOwnPosiLL(uint16_t kind, uint16_t setting,
                                                        int32_t latitude, int32_t longitude);
+/**@}*/
 
+/** @name 0x38 NMEA heading */ /**@{*/
 /* 0x38 NMEA heading.
  * Values: setting 0-1; heading 0-3599 (tenths of a degree); value -1799 to 1799 (tenths of a
  *    degree, signed).
@@ -603,49 +738,63 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarNMEAHead(uint16_t *setting, uint16_
                                                       int16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarNMEAHead(uint16_t kind, uint16_t setting,
                                                       uint16_t heading, int16_t value);
+/**@}*/
 
+/** @name 0x39 Heading adjustment */ /**@{*/
 /* 0x39 Heading adjustment.
  * Values: bearing 0-3599 (tenths of a degree).
  * Put data form: $k39,bearing in tenths as Q.R. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarHeadingAdjust(uint16_t bearing);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarHeadingAdjust(uint16_t *bearing);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarHeadingAdjust(uint16_t kind, uint16_t bearing);
+/**@}*/
 
+/** @name 0x3A Maximum shift speed */ /**@{*/
 /* 0x3A Maximum shift speed.
  * Values: value 0-999 (tenths).
  * Put data form: $k3A,value in tenths as Q.R. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarMaxShiftSpeed(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarMaxShiftSpeed(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarMaxShiftSpeed(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x3B Amplifier type */ /**@{*/
 /* 0x3B Amplifier type.
  * Values: type 0-1.
  * Put data form: $k3B,type. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarAmpType(uint16_t type);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarAmpType(uint16_t *type);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarAmpType(uint16_t kind, uint16_t type);
+/**@}*/
 
+/** @name 0x3C Initial tune value */ /**@{*/
 /* 0x3C Initial tune value.
  * Values: value 0-461.
  * Put data form: $k3C,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTuneInit(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTuneInit(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTuneInit(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x3D Automatic tune */ /**@{*/
 /* 0x3D Automatic tune.
  * Values: value 0-100.
  * Put data form: $k3D,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarAutoTune(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarAutoTune(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarAutoTune(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x3E Tune indicator */ /**@{*/
 /* 0x3E Tune indicator.
  * Values: value 0-100.
  * Put data form: $k3E,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetRadarTuneInd(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarTuneInd(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutRadarTuneInd(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x40 ARPA on / off */ /**@{*/
 /* 0x40 ARPA on / off.
  * Values: setting1 0-1; setting2 0-1.
  * Put tests setting2 but does not write it.
@@ -654,7 +803,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaOnOff(uint16_t setting1, uint16_t se
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaOnOff(uint16_t *setting1, uint16_t *setting2);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaOnOff(uint16_t kind, uint16_t setting1,
                                                   uint16_t setting2);
+/**@}*/
 
+/** @name 0x41 ARPA all clear (event flag) */ /**@{*/
 /* 0x41 ARPA all clear (event flag).
  * Values: flag 0-1 (event flag).
  * An incoming event pulses the flag: it reads 1 only inside the notify callback for this code.
@@ -662,63 +813,81 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaOnOff(uint16_t kind, uint16_t settin
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaAllClear(uint16_t flag);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaAllClear(uint16_t *flag);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAllClear(uint16_t kind);
+/**@}*/
 
+/** @name 0x42 ARPA plot interval */ /**@{*/
 /* 0x42 ARPA plot interval.
  * Values: value 0-6.
  * Put data form: $k42,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaPlotInterval(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaPlotInterval(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaPlotInterval(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x43 ARPA vector mode */ /**@{*/
 /* 0x43 ARPA vector mode.
  * Values: mode 0-1.
  * Put data form: $k43,mode. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaVectorMode(uint16_t mode);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaVectorMode(uint16_t *mode);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaVectorMode(uint16_t kind, uint16_t mode);
+/**@}*/
 
+/** @name 0x44 ARPA vector time */ /**@{*/
 /* 0x44 ARPA vector time.
  * Values: value 0-5.
  * Put data form: $k44,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaVectorTime(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaVectorTime(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaVectorTime(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x45 ARPA CPA limit */ /**@{*/
 /* 0x45 ARPA CPA limit.
  * Values: value 0-6.
  * Put data form: $k45,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaCPA(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaCPA(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaCPA(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x46 ARPA TCPA limit */ /**@{*/
 /* 0x46 ARPA TCPA limit.
  * Values: value 0-7.
  * Put data form: $k46,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaTCPA(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaTCPA(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaTCPA(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x47 ARPA automatic acquisition */ /**@{*/
 /* 0x47 ARPA automatic acquisition.
  * Values: setting 0-1.
  * Put data form: $k47,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaAutoACQ(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaAutoACQ(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAutoACQ(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x48 ARPA alarm */ /**@{*/
 /* 0x48 ARPA alarm.
  * Values: value any value.
  * Put data form: $k48,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaAlarm(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaAlarm(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAlarm(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x49 ARPA mark */ /**@{*/
 /* 0x49 ARPA mark.
  * Values: value any value.
  * Put data form: $k49,value. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaMark(uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaMark(uint16_t *value);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaMark(uint16_t kind, uint16_t value);
+/**@}*/
 
+/** @name 0x4A ARPA acquisition data */ /**@{*/
 /* 0x4A ARPA acquisition data.
  * Values: value any value; bearing 0-3599 (tenths of a degree).
  * Put takes the value as a signed 32-bit number and writes it signed.
@@ -726,21 +895,27 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaMark(uint16_t kind, uint16_t value);
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaACQData(uint32_t value, uint16_t bearing);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaACQData(uint32_t *value, uint16_t *bearing);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaACQData(uint16_t kind, int32_t value, uint16_t bearing);
+/**@}*/
 
+/** @name 0x4B ARPA erase data */ /**@{*/
 /* 0x4B ARPA erase data.
  * Values: index 0-9 (target index).
  * Put data form: $k4B,(index + 1) * 256. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaEraseData(uint16_t index);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaEraseData(uint16_t *index);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaEraseData(uint16_t kind, uint16_t index);
+/**@}*/
 
+/** @name 0x4C ARPA target number */ /**@{*/
 /* 0x4C ARPA target number.
  * Values: setting 0-1.
  * Put data form: $k4C,setting. */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaTargetNumber(uint16_t setting);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaTargetNumber(uint16_t *setting);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaTargetNumber(uint16_t kind, uint16_t setting);
+/**@}*/
 
+/** @name 0x52 ARPA server on / off */ /**@{*/
 /* 0x52 ARPA server on / off.
  * Values: setting1 0-1; setting2 0-1.
  * Put data form: $k52,setting1,setting2. */
@@ -748,7 +923,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaServerOnOff(uint16_t setting1, uint1
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaServerOnOff(uint16_t *setting1, uint16_t *setting2);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaServerOnOff(uint16_t kind, uint16_t setting1,
                                                         uint16_t setting2);
+/**@}*/
 
+/** @name 0x55 Own course */ /**@{*/
 /* 0x55 Own course.
  * Values: setting 0-1; course 0-3599 (tenths of a degree).
  * The course travels as a plain integer.
@@ -756,7 +933,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaServerOnOff(uint16_t kind, uint16_t 
 RADAR_EXPORT int16_t RADAR_API OrvaneSetOwnCourse(uint16_t setting, uint16_t course);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetOwnCourse(uint16_t *setting, uint16_t *course);
 RADAR_EXPORT int16_t RADAR_API OrvanePutOwnCourse(uint16_t kind, uint16_t setting, uint16_t course);
+/**@}*/
 
+/** @name 0x56 ARPA status */ /**@{*/
 /* 0x56 ARPA status.
  * Values: value1 any value; value2 any value; value3 any value; value4 any value; value5 any value;
  *    value6 any value; value7 any value; value8 any value; value9 any value; value10 any value.
@@ -776,7 +955,9 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaStatus(uint16_t kind, uint16_t value
                                                    uint16_t value5, uint16_t value6,
                                                    uint16_t value7, uint16_t value8,
                                                    uint16_t value9, uint16_t value10);
+/**@}*/
 
+/** @name 0x57 ARPA alarm stop (event flag) */ /**@{*/
 /* 0x57 ARPA alarm stop (event flag).
  * Values: flag 0-1 (event flag).
  * An incoming event pulses the flag: it reads 1 only inside the notify callback for this code.
@@ -784,10 +965,15 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaStatus(uint16_t kind, uint16_t value
 RADAR_EXPORT int16_t RADAR_API OrvaneSetArpaAlarmStop(uint16_t flag);
 RADAR_EXPORT int16_t RADAR_API OrvaneGetArpaAlarmStop(uint16_t *flag);
 RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAlarmStop(uint16_t kind);
+/**@}*/
+/** @} */
 
 /* ---- Echo ---------------------------------------------------------------- */
+/** @defgroup radar_echo Echo
+ * The echo picture line by line, with trails.
+ * @{ */
 
-/* Starts the echo side: keeps `callback` (null: lines go to the echo ring,
+/** Starts the echo side: keeps `callback` (null: lines go to the echo ring,
  * fetched with OrvaneGetRadarEchoData), opens UDP port 10024 and starts the
  * receiver and trail-aging threads. Call once. Returns RADAR_OK.
  * A datagram is decoded within the bytes received; its word count (bytes
@@ -796,17 +982,23 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAlarmStop(uint16_t kind);
  * lines run past its end delivers nothing (it is still recorded). */
 RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarEchoFunc(RadarEchoFunc callback);
 
-/* Sets the trail time in seconds, 0-32767 (0: trails off) and clears all
+/** Sets the trail time in seconds, 0-32767 (0: trails off) and clears all
  * trails. RADAR_OK, or RADAR_REFUSED for 0x8000 and above (nothing changes). */
 RADAR_EXPORT int16_t RADAR_API OrvaneSetTrailTime(uint16_t seconds);
 
-/* Takes the oldest waiting echo line into `record` (Data points into the ring
+/** Takes the oldest waiting echo line into `record` (Data points into the ring
  * and stays valid until the ring comes round to that slot; LineFlag is left
  * as it was). Returns 0 when no line waits (record untouched), else the
  * number of lines that were waiting, this one included. */
 RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEchoData(EchoLineRecord *record);
+/** @} */
 
-/* Starts recording every echo datagram to the file at `path` (created or
+/* ---- Echo recording and playback ----------------------------------------- */
+/** @defgroup radar_recording Echo recording and playback
+ * Echo datagrams to a file and back.
+ * @{ */
+
+/** Starts recording every echo datagram to the file at `path` (created or
  * emptied). RADAR_OK, or RADAR_REFUSED during playback or when the file does
  * not open.
  * A file holds the datagrams back to back, each found through its word
@@ -823,29 +1015,33 @@ RADAR_EXPORT int16_t RADAR_API OrvaneGetRadarEchoData(EchoLineRecord *record);
  * RADAR_REFUSED). */
 RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEcho(const char *path);
 
-/* Ends the recording and closes its file. RADAR_OK, or RADAR_REFUSED when no
+/** Ends the recording and closes its file. RADAR_OK, or RADAR_REFUSED when no
  * recording runs or playback is on. */
 RADAR_EXPORT int16_t RADAR_API OrvaneRecEndRadarEcho(void);
 
-/* Records one antenna revolution, from the first line at sweep 0 to the first
+/** Records one antenna revolution, from the first line at sweep 0 to the first
  * later line at sweep 8190 or more, to the file at `path`, written as
  * OrvaneRecStartRadarEcho writes (a file that cannot be cut back after a
  * failed write ends this recording too). RADAR_OK, or RADAR_REFUSED when
  * the file does not open. */
 RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEchoOneScreen(const char *path);
 
-/* Plays the recording at `path` back in place of the live echo, as fast as
+/** Plays the recording at `path` back in place of the live echo, as fast as
  * the lines are taken (Mode 2, and 3 for the file's last datagram).
  * RADAR_OK, or RADAR_REFUSED while recording or when the file does not open. */
 RADAR_EXPORT int16_t RADAR_API OrvaneReadStartRadarEcho(const char *path);
 
-/* Ends playback and returns to the live echo. RADAR_OK, or RADAR_REFUSED while
+/** Ends playback and returns to the live echo. RADAR_OK, or RADAR_REFUSED while
  * recording or when no playback was started. */
 RADAR_EXPORT int16_t RADAR_API OrvaneReadEndRadarEcho(void);
+/** @} */
 
 /* ---- Target geometry ----------------------------------------------------- */
+/** @defgroup radar_cpa Target geometry (CPA/TCPA)
+ * The closest point of approach of a target.
+ * @{ */
 
-/* Closest point of approach of a target at `range` (hundredths of a nautical
+/** Closest point of approach of a target at `range` (hundredths of a nautical
  * mile, -25599 to 25599; a negative range places the target on the
  * reciprocal bearing) and `bearing` (0-3599), own ship at `own_speed`
  * (tenths of a knot, 0-9999) on `own_course` (0-3599), target at
@@ -857,6 +1053,7 @@ RADAR_EXPORT int16_t RADAR_API OrvaneReadEndRadarEcho(void);
 RADAR_EXPORT int16_t RADAR_API OrvaneCalCpaTcpa(int32_t range, int16_t bearing, int16_t own_speed,
                                                 int16_t own_course, int16_t target_speed,
                                                 int16_t target_course, int32_t *cpa, int32_t *tcpa);
+/** @} */
 
 #ifdef __cplusplus
 }
