@@ -1,10 +1,14 @@
 // radarctl against the library: the simulator's echo decoded by the library
 // shows the scene it drew, and the command-line tools behave.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -32,6 +36,29 @@ std::string run(const std::string &command, int &status) {
     while (std::fgets(chunk, sizeof chunk, pipe) != nullptr) output += chunk;
     status = pclose(pipe);
     return output;
+}
+
+std::string scratch(const std::string &name);
+
+// radarctl with `arguments`, its standard output and error apart; a run that
+// hangs is stopped after 30 s (status 124).
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+Outcome radarctl(const std::string &arguments) {
+    Outcome r;
+    const std::string err = scratch("stderr.txt");
+    FILE *pipe =
+        popen(("timeout 30 " + std::string(RADARCTL) + " " + arguments + " 2>" + err).c_str(), "r");
+    if (pipe == nullptr) return r;
+    char chunk[512];
+    while (std::fgets(chunk, sizeof chunk, pipe) != nullptr) r.out += chunk;
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(err);
+    r.err.assign(std::istreambuf_iterator<char>(in), {});
+    return r;
 }
 
 std::vector<uint8_t> file_bytes(const std::string &path) {
@@ -174,8 +201,86 @@ TEST(Radarctl, TheCalculatorFromTheCommandLineShowsItsUnits) {
     EXPECT_NE(output.find("TCPA 15.0005 min"), std::string::npos) << output;
     run(std::string(RADARCTL) + " cpa --range 300 --bearing 90", status);
     EXPECT_NE(status, 0) << "a range past 256 NM is refused";
-    run(std::string(RADARCTL) + " frobnicate", status);
-    EXPECT_NE(status, 0);
+}
+
+TEST(Radarctl, EveryCommandAnswersHelpAndMeetsBadUsageWithItsUsage) {
+    const struct {
+        const char *command, *missing;  // the command, and it short of an argument it needs
+    } commands[] = {
+        {"demo", "demo --out"}, {"sim", "sim --rpm"},        {"render", "render"},
+        {"info", "info"},       {"cpa", "cpa --bearing 90"}, {"serve", "serve"},
+    };
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.command);
+        const std::string usage = std::string("usage: radarctl ") + c.command;
+        for (const char *help : {" --help", " -h"}) {
+            const Outcome r = radarctl(c.command + std::string(help));
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.out.rfind(usage, 0), 0u) << r.out;
+            EXPECT_EQ(r.err, "");
+        }
+        for (const std::string &bad :
+             {c.command + std::string(" --no-such-option"), std::string(c.missing)}) {
+            const Outcome r = radarctl(bad);
+            EXPECT_EQ(r.status, 2) << bad << "\n" << r.err;
+            EXPECT_EQ(r.out, "") << bad;
+            EXPECT_EQ(r.err.rfind("radarctl " + std::string(c.command) + ": ", 0), 0u) << r.err;
+            EXPECT_NE(r.err.find(usage), std::string::npos) << r.err;
+        }
+    }
+    const Outcome overview = radarctl("--help");
+    EXPECT_EQ(overview.status, 0);
+    for (const auto &c : commands)
+        EXPECT_NE(overview.out.find(std::string("radarctl ") + c.command + " "), std::string::npos)
+            << c.command;
+    for (const char *bad : {"", "frobnicate"}) {
+        const Outcome r = radarctl(bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(r.out, "") << bad;
+        EXPECT_NE(r.err.find("usage: radarctl <command>"), std::string::npos) << bad;
+    }
+}
+
+// A full disk: radarctl says which file and why, exits 1, and leaves neither
+// the file nor its temporary behind.
+TEST(Radarctl, AFullDiskLeavesNoFileBehindAndSaysWhy) {
+    const std::string disk = scratch("full");
+    std::filesystem::create_directories(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "mounting a tmpfs: " << std::strerror(errno);
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{disk};
+    std::FILE *filler = std::fopen((disk + "/filler").c_str(), "wb");
+    ASSERT_NE(filler, nullptr);
+    std::setvbuf(filler, nullptr, _IONBF, 0);
+    static const char block[1024] = {};
+    while (std::fwrite(block, 1, sizeof block, filler) == sizeof block) {
+    }
+    while (std::fwrite(block, 1, 1, filler) == 1) {
+    }
+    std::fclose(filler);
+    const std::string recording = scratch("scene.rec");
+    write_recording(recording);
+
+    const struct {
+        std::string arguments, file;
+    } cases[] = {
+        {"render " + recording + " -o " + disk + "/out.png", disk + "/out.png"},
+        {"demo --revolutions 1 --out " + disk + "/demo", disk + "/demo/demo-live.png"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const Outcome r = radarctl(c.arguments);
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_NE(r.err.find("cannot write " + c.file + ": No space left on device"),
+                  std::string::npos)
+            << r.err;
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(disk))
+            EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "filler")
+                << entry.path();
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "capture.h"
+#include "files.h"
 #include "ppi.h"
 #include "radar.h"
 #include "sim.h"
@@ -26,24 +27,24 @@ Options::Options(const std::vector<std::string> &args, const std::vector<std::st
             positional_.push_back(a);
             continue;
         }
-        bool known = false, flag = a == "--verbose";
+        bool known = false, flag = false;
         for (const std::string &n : names) known = known || n == a;
         for (const std::string &f : flags) flag = flag || f == a;
-        known = known || flag;
-        if (!known) {
-            std::fprintf(stderr, "radarctl: unknown option %s\n", a.c_str());
-            ok_ = false;
-            continue;
-        }
         if (flag) {
             values_.emplace_back(a, "1");
+        } else if (!known) {
+            if (error_.empty()) error_ = "unknown option " + a;
         } else if (i + 1 < args.size()) {
             values_.emplace_back(a, args[++i]);
-        } else {
-            std::fprintf(stderr, "radarctl: %s needs a value\n", a.c_str());
-            ok_ = false;
+        } else if (error_.empty()) {
+            error_ = a + " needs a value";
         }
     }
+}
+
+int bad_usage(const char *command, const std::string &why) {
+    std::fprintf(stderr, "radarctl %s: %s\n", command, why.c_str());
+    return 2;
 }
 
 bool Options::has(const std::string &name) const {
@@ -69,17 +70,19 @@ double Options::number(const std::string &name, double fallback) const {
 int run_cpa(const std::vector<std::string> &args) {
     const Options o(args, {"--range", "--bearing", "--own-speed", "--own-course", "--target-speed",
                            "--target-course"});
-    const double range = o.number("--range", NAN), bearing = o.number("--bearing", NAN);
+    if (!o.ok()) return bad_usage("cpa", o.error());
+    if (!o.positional().empty())
+        return bad_usage("cpa", "unexpected argument " + o.positional()[0]);
+    if (!o.has("--range") || !o.has("--bearing"))
+        return bad_usage("cpa", "--range NM and --bearing DEG are needed");
+    for (const char *name : {"--range", "--bearing", "--own-speed", "--own-course",
+                             "--target-speed", "--target-course"})
+        if (std::isnan(o.number(name, 0)))
+            return bad_usage("cpa", std::string(name) + " takes a number");
+    const double range = o.number("--range", 0), bearing = o.number("--bearing", 0);
     const double own_speed = o.number("--own-speed", 0), own_course = o.number("--own-course", 0);
     const double target_speed = o.number("--target-speed", 0),
                  target_course = o.number("--target-course", 0);
-    if (!o.ok() || std::isnan(range) || std::isnan(bearing) || std::isnan(own_speed) ||
-        std::isnan(own_course) || std::isnan(target_speed) || std::isnan(target_course)) {
-        std::fprintf(stderr,
-                     "radarctl cpa: --range NM and --bearing DEG are needed; speeds in knots, "
-                     "courses in degrees\n");
-        return 2;
-    }
     int32_t cpa = 0, tcpa = 0;
     const auto tenths = [](double v) { return static_cast<int16_t>(std::lround(v * 10)); };
     const int16_t status = OrvaneCalCpaTcpa(
@@ -99,13 +102,13 @@ int run_cpa(const std::vector<std::string> &args) {
 
 int run_info(const std::vector<std::string> &args) {
     const Options o(args, {});
-    if (!o.ok() || o.positional().size() != 1) {
-        std::fprintf(stderr, "usage: radarctl info FILE\n");
-        return 2;
-    }
+    if (!o.ok()) return bad_usage("info", o.error());
+    if (o.positional().empty()) return bad_usage("info", "a recording FILE is needed");
+    if (o.positional().size() > 1) return bad_usage("info", "one FILE at a time");
     RecordingInfo info;
     if (!inspect_recording(o.positional()[0], info)) {
-        std::fprintf(stderr, "radarctl info: cannot read %s\n", o.positional()[0].c_str());
+        std::fprintf(stderr, "radarctl info: cannot read %s: %s\n", o.positional()[0].c_str(),
+                     why_unreadable(o.positional()[0]).c_str());
         return 1;
     }
     std::fputs(describe(info).c_str(), stdout);
@@ -136,21 +139,31 @@ bool play_back(Capture &capture, const std::string &path) {
 
 int run_render(const std::vector<std::string> &args) {
     const Options o(args, {"-o", "--size"});
+    if (!o.ok()) return bad_usage("render", o.error());
+    if (o.positional().empty()) return bad_usage("render", "a recording FILE is needed");
+    if (o.positional().size() > 1) return bad_usage("render", "one FILE at a time");
+    if (!o.has("-o")) return bad_usage("render", "-o OUT.png is needed");
     const double size = o.number("--size", 512);
-    if (!o.ok() || o.positional().size() != 1 || !o.has("-o") || std::isnan(size) || size < 64 ||
-        size > 4096) {
-        std::fprintf(stderr, "usage: radarctl render FILE -o OUT.png [--size 64..4096]\n");
-        return 2;
+    if (!(size >= 64 && size <= 4096) || size != std::floor(size))
+        return bad_usage("render", "--size takes 64 to 4096 pixels");
+    const std::string &file = o.positional()[0];
+    const std::string unreadable = why_unreadable(file);
+    if (!unreadable.empty()) {
+        std::fprintf(stderr, "radarctl render: cannot read %s: %s\n", file.c_str(),
+                     unreadable.c_str());
+        return 1;
     }
     Capture &capture = Capture::start();
-    if (!play_back(capture, o.positional()[0])) {
-        std::fprintf(stderr, "radarctl render: cannot play %s\n", o.positional()[0].c_str());
+    if (!play_back(capture, file)) {
+        std::fprintf(stderr, "radarctl render: the library cannot play %s\n", file.c_str());
         return 1;
     }
     auto picture = std::make_unique<PolarPicture>();
     capture.picture(true, *picture);
-    if (!write_png(render_ppi(*picture, static_cast<int>(size)), o.text("-o"))) {
-        std::fprintf(stderr, "radarctl render: cannot write %s\n", o.text("-o").c_str());
+    std::string why;
+    if (!write_png(render_ppi(*picture, static_cast<int>(size)), o.text("-o"), why)) {
+        std::fprintf(stderr, "radarctl render: cannot write %s: %s\n", o.text("-o").c_str(),
+                     why.c_str());
         return 1;
     }
     std::printf("%llu lines drawn into %s\n",
@@ -164,20 +177,23 @@ void on_interrupt(int) { interrupted.store(true); }
 }  // namespace
 
 int run_sim(const std::vector<std::string> &args) {
-    const Options o(args, {"--address", "--port", "--echo-to", "--rpm", "--seconds", "--verbose"});
+    const Options o(args, {"--address", "--port", "--echo-to", "--rpm", "--seconds"},
+                    {"--verbose"});
+    if (!o.ok()) return bad_usage("sim", o.error());
+    if (!o.positional().empty())
+        return bad_usage("sim", "unexpected argument " + o.positional()[0]);
     StationOptions options;
+    const double port = o.number("--port", 0);
+    if (!(port >= 0 && port <= 65535) || port != std::floor(port))
+        return bad_usage("sim", "--port takes 0 (any) to 65535");
     options.bind_address = o.text("--address", options.bind_address);
-    options.command_port = static_cast<uint16_t>(o.number("--port", 0));
+    options.command_port = static_cast<uint16_t>(port);
     options.echo_address = o.text("--echo-to", options.echo_address);
     options.rpm = o.number("--rpm", options.rpm);
     options.verbose = o.has("--verbose");
+    if (!(options.rpm > 0)) return bad_usage("sim", "--rpm takes a number above 0");
     const double seconds = o.number("--seconds", 0);
-    if (!o.ok() || std::isnan(options.rpm) || options.rpm <= 0 || std::isnan(seconds)) {
-        std::fprintf(stderr,
-                     "usage: radarctl sim [--address A] [--port P] [--echo-to A] [--rpm N] "
-                     "[--seconds S] [--verbose]\n");
-        return 2;
-    }
+    if (!(seconds >= 0)) return bad_usage("sim", "--seconds takes 0 (until Ctrl-C) or more");
     Station station(options);
     if (!station.start()) {
         std::fprintf(stderr, "radarctl sim: cannot listen on %s:%u\n", options.bind_address.c_str(),
@@ -190,6 +206,9 @@ int run_sim(const std::vector<std::string> &args) {
     std::fflush(stdout);
     std::signal(SIGINT, on_interrupt);
     std::signal(SIGTERM, on_interrupt);
+#ifdef SIGBREAK
+    std::signal(SIGBREAK, on_interrupt);  // Ctrl-Break in a Windows console
+#endif
     const auto start = Clock::now();
     while (!interrupted.load() &&
            (seconds <= 0 || Clock::now() - start < std::chrono::duration<double>(seconds)))

@@ -1,17 +1,15 @@
 // radarctl demo: the whole library at work against a simulated radar on
 // loopback, in well under a minute.
-#include <unistd.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
 
 #include "capture.h"
 #include "commands.h"
+#include "files.h"
 #include "orvane.h"
 #include "ppi.h"
 #include "radar.h"
@@ -24,8 +22,14 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char *station_name = "RADARSIM";
 
-int failed(const char *step) {
-    std::fprintf(stderr, "\nradarctl demo: FAILED: %s\n", step);
+bool progress_open = false;  // a progress line running in place on the terminal
+
+// Says why the demo stops, ends what it started and returns 1.
+int failed(const std::string &why) {
+    if (progress_open) std::fputc('\n', stdout);
+    std::fflush(stdout);
+    std::fprintf(stderr, "radarctl demo: %s\n", why.c_str());
+    OrvaneRecEndRadarEcho();  // refused when no recording runs
     NetShutdown();
     return 1;
 }
@@ -50,24 +54,33 @@ void print_sentences(Station &station) {
         std::printf("  station -> library  %s\n", s.c_str());
 }
 
-bool write_picture(Capture &capture, bool played_back, const std::string &path) {
+// Empty when the picture is written; else why not.
+std::string write_picture(Capture &capture, bool played_back, const std::string &path) {
     auto picture = std::make_unique<PolarPicture>();
     capture.picture(played_back, *picture);
-    return picture->lines() > 0 && write_png(render_ppi(*picture, 512), path);
+    if (picture->lines() == 0) return "no echo lines came for " + path;
+    std::string why;
+    if (!write_png(render_ppi(*picture, 512), path, why))
+        return "cannot write " + path + ": " + why;
+    return {};
 }
 
 }  // namespace
 
 int run_demo(const std::vector<std::string> &args) {
     const Options o(args, {"--out", "--revolutions"});
+    if (!o.ok()) return bad_usage("demo", o.error());
+    if (!o.positional().empty())
+        return bad_usage("demo", "unexpected argument " + o.positional()[0]);
     const std::string out = o.text("--out", ".");
     const double revolutions = o.number("--revolutions", 3);
-    if (!o.ok() || std::isnan(revolutions) || revolutions < 1 || revolutions > 20) {
-        std::fprintf(stderr, "usage: radarctl demo [--out DIR] [--revolutions 1..20]\n");
-        return 2;
+    if (!(revolutions >= 1 && revolutions <= 20) || revolutions != std::floor(revolutions))
+        return bad_usage("demo", "--revolutions takes 1 to 20");
+    std::string why;
+    if (!make_directories(out, why)) {
+        std::fprintf(stderr, "radarctl demo: cannot create %s: %s\n", out.c_str(), why.c_str());
+        return 1;
     }
-    std::error_code made;
-    std::filesystem::create_directories(out, made);
 
     char version[15];
     OrvaneGetRadarDllVersionNo(version);
@@ -83,7 +96,7 @@ int run_demo(const std::vector<std::string> &args) {
                 station_name, station.port());
     NetSetStation(station_name, "127.0.0.1", station.port());
     if (OrvaneInitRadarFunc(station_name, &on_notify) != RADAR_OK)
-        return failed("OrvaneInitRadarFunc");
+        return failed("the library refused the session (OrvaneInitRadarFunc)");
     if (!wait_until([] { return OrvaneGetRadarSourceStatus() == ORVANE_STATUS_CONNECTED; }, 10))
         return failed("no connection to the station");
     if (!wait_until([] { return notices.load() > 0; }, 10))
@@ -110,20 +123,26 @@ int run_demo(const std::vector<std::string> &args) {
     // 3. Echo with trails, live, for a few revolutions; the last one is recorded.
     OrvaneSetTrailTime(20);
     Capture &capture = Capture::start();
-    const std::string recording = out + "/demo.rec";
+    // The library writes the recording under a temporary name; it is renamed
+    // into place once it is known to hold echo.
+    PendingFile recording(out + "/demo.rec");
     const uint64_t target = static_cast<uint64_t>(revolutions);
     std::printf("\nreceiving echo, trails 20 s, %llu revolutions:\n",
                 static_cast<unsigned long long>(target));
     bool recording_started = false;
-    const bool interactive = isatty(fileno(stdout)) != 0;
+    uint64_t recorded_from = 0;  // the revolution count when the recording started
+    const bool interactive = stdout_is_terminal();
     uint64_t printed = ~uint64_t{0};
     const auto deadline = Clock::now() + std::chrono::seconds(40);
-    while (capture.live_revolutions.load() < target + 1) {
+    // Until one whole revolution after the recording started.
+    while (!recording_started || capture.live_revolutions.load() <= recorded_from) {
         if (Clock::now() > deadline) return failed("the echo stopped coming");
         const uint64_t turns = capture.live_revolutions.load();
         if (!recording_started && turns >= target) {  // the last revolution
-            if (OrvaneRecStartRadarEcho(recording.c_str()) != RADAR_OK)
-                return failed("OrvaneRecStartRadarEcho");
+            recorded_from = turns;
+            if (OrvaneRecStartRadarEcho(recording.temporary().c_str()) != RADAR_OK)
+                return failed("cannot write " + recording.path() + ": " +
+                              why_unwritable(recording.temporary()));
             recording_started = true;
         }
         // On a terminal the count runs in place; elsewhere one line a revolution.
@@ -135,31 +154,44 @@ int run_demo(const std::vector<std::string> &args) {
                         interactive ? "" : "\n");
             std::fflush(stdout);
             printed = turns;
+            progress_open = interactive;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    if (OrvaneRecEndRadarEcho() != RADAR_OK) return failed("OrvaneRecEndRadarEcho");
+    progress_open = false;
+    if (OrvaneRecEndRadarEcho() != RADAR_OK)
+        return failed("the recording to " + recording.path() + " ended early: a write failed (" +
+                      free_space_beside(recording.path()) + ")");
     std::printf("%s  %llu revolutions, %llu lines, %llu datagrams sent by the station\n",
                 interactive ? "\r" : "", static_cast<unsigned long long>(target),
                 static_cast<unsigned long long>(capture.live_lines.load()),
                 static_cast<unsigned long long>(station.datagrams_sent()));
     const std::string live_png = out + "/demo-live.png";
-    if (!write_picture(capture, false, live_png)) return failed("the live picture");
+    why = write_picture(capture, false, live_png);
+    if (!why.empty()) return failed(why);
     std::printf("  picture of the last revolution with trails: %s\n", live_png.c_str());
     station.stop();
 
     // 4. The recording, played back through the library.
+    // The library reports no write errors: a recording that holds nothing
+    // is most likely a full disk.
     RecordingInfo info;
-    if (!inspect_recording(recording, info) || info.datagrams == 0)
-        return failed("the recording is empty");
+    if (!inspect_recording(recording.temporary(), info))
+        return failed("cannot read back the recording " + recording.temporary() + ": " +
+                      why_unreadable(recording.temporary()));
+    if (info.datagrams == 0)
+        return failed("the recording " + recording.path() + " holds nothing (" +
+                      free_space_beside(recording.path()) + ")");
+    if (!recording.commit(why)) return failed("cannot write " + recording.path() + ": " + why);
     std::printf("\nrecorded %llu datagrams, %llu lines to %s; playing it back:\n",
                 static_cast<unsigned long long>(info.datagrams),
-                static_cast<unsigned long long>(info.lines), recording.c_str());
+                static_cast<unsigned long long>(info.lines), recording.path().c_str());
     OrvaneSetTrailTime(0);
-    if (!play_back(capture, recording) || !capture.last_played.load())
-        return failed("the playback");
+    if (!play_back(capture, recording.path()) || !capture.last_played.load())
+        return failed("the playback of " + recording.path() + " did not reach its end");
     const std::string played_png = out + "/demo-playback.png";
-    if (!write_picture(capture, true, played_png)) return failed("the playback picture");
+    why = write_picture(capture, true, played_png);
+    if (!why.empty()) return failed(why);
     std::printf("  %llu lines played back, picture: %s\n",
                 static_cast<unsigned long long>(capture.played_lines.load()), played_png.c_str());
 

@@ -1,6 +1,6 @@
 // radarctl: the radar library's first client. A radar station simulator, the
-// demo, PPI pictures of recordings, recording inspection and the CPA/TCPA
-// calculator, all through the library's public interface.
+// demo, PPI pictures of recordings, recording inspection, the CPA/TCPA
+// calculator and the radar server, all through the library's public interface.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,50 +10,130 @@
 
 namespace {
 
-const char usage[] =
-    "usage: radarctl <command> [options]\n"
-    "\n"
-    "commands:\n"
-    "  demo [--out DIR] [--revolutions N]\n"
-    "      start a simulated radar on loopback, open a session, exchange sentences,\n"
-    "      receive echo with trails, record it, play it back, write PPI pictures\n"
-    "      (DIR/demo-live.png, DIR/demo-playback.png) and print CPA/TCPA of the ships\n"
-    "  sim [--address A] [--port P] [--echo-to A] [--rpm N] [--seconds S] [--verbose]\n"
-    "      run a radar station simulator: a TCP command port on A:P, echo datagrams\n"
-    "      to the echo address, UDP port 10024 (default: loopback, any port, 60 rpm)\n"
-    "  render FILE -o OUT.png [--size N]\n"
-    "      play a recording through the library and draw its PPI picture\n"
-    "  info FILE\n"
-    "      datagrams, lines, revolutions, sweep coverage and gaps, sample counts,\n"
-    "      scale codes and malformed datagrams of a recording\n"
-    "  cpa --range NM --bearing DEG --own-speed KN --own-course DEG\n"
-    "      --target-speed KN --target-course DEG\n"
-    "      closest point of approach and time to it, by the library's calculator\n"
-    "  serve (--sim | --station NAME --host A --port P | --play FILE [--rpm N] [--loop])\n"
-    "        [--listen ADDR:PORT] [--token T]\n"
-    "      serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
-    "      (default 127.0.0.1:8080; see docs/server.md)\n"
-    "  --help\n"
-    "      this text\n";
+#if !RADARCTL_SERVE
+int serve_missing(const std::vector<std::string> &) {
+    std::fputs(
+        "radarctl serve: this radarctl is built without the server "
+        "(it needs Boost and nlohmann-json; tools/setup.sh installs them)\n",
+        stderr);
+    return 1;
+}
+#endif
+
+// Every command: its usage, one form a line (a line opening with spaces goes
+// on from the one before), what it does, and the function that runs it with
+// the arguments after its name. Exit status: 0 done, 1 failed, 2 bad usage.
+struct Command {
+    const char *name;
+    const char *usage;
+    const char *about;
+    int (*run)(const std::vector<std::string> &args);
+};
+
+const Command commands[] = {
+    {"demo", "radarctl demo [--out DIR] [--revolutions N]",
+     "start a simulated radar on loopback, open a session, exchange sentences,\n"
+     "receive echo with trails for N revolutions (1-20, default 3), record the last\n"
+     "one (DIR/demo.rec), play it back, write PPI pictures (DIR/demo-live.png,\n"
+     "DIR/demo-playback.png; DIR defaults to .) and print CPA/TCPA of the ships",
+     radarctl::run_demo},
+    {"sim",
+     "radarctl sim [--address A] [--port P] [--echo-to A] [--rpm N] [--seconds S] [--verbose]",
+     "run a radar station simulator: a TCP command port on A:P, echo datagrams\n"
+     "to the echo address, UDP port 10024 (default: loopback, any port, 60 rpm),\n"
+     "for S seconds or until Ctrl-C",
+     radarctl::run_sim},
+    {"render", "radarctl render FILE -o OUT.png [--size N]",
+     "play a recording through the library and draw its PPI picture, N x N pixels\n"
+     "(64-4096, default 512)",
+     radarctl::run_render},
+    {"info", "radarctl info FILE",
+     "datagrams, lines, revolutions, sweep coverage and gaps, sample counts,\n"
+     "scale codes and malformed datagrams of a recording",
+     radarctl::run_info},
+    {"cpa",
+     "radarctl cpa --range NM --bearing DEG [--own-speed KN] [--own-course DEG]\n"
+     "    [--target-speed KN] [--target-course DEG]",
+     "closest point of approach and time to it, by the library's calculator\n"
+     "(speeds and courses default to 0)",
+     radarctl::run_cpa},
+    {"serve",
+     "radarctl serve --sim [--rpm N]\n"
+     "radarctl serve --station NAME --host A --port P\n"
+     "radarctl serve --play FILE [--rpm N] [--loop]\n"
+     "    each with [--listen ADDR:PORT] [--token T] [--trails SECONDS]",
+     "serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
+     "(default 127.0.0.1:8080; see docs/server.md)",
+#if RADARCTL_SERVE
+     radarctl::run_serve},
+#else
+     serve_missing},
+#endif
+};
+
+bool is_help(const std::string &a) { return a == "--help" || a == "-h"; }
+
+// Prints `text` line by line, the first line after `first`, the others after `rest`.
+void print_lines(std::FILE *to, const char *text, const char *first, const char *rest) {
+    const char *prefix = first;
+    for (const char *line = text; *line != '\0';) {
+        const char *end = std::strchr(line, '\n');
+        const int length = static_cast<int>(end != nullptr ? end - line : std::strlen(line));
+        std::fprintf(to, "%s%.*s\n", prefix, length, line);
+        prefix = rest;
+        line += length + (end != nullptr ? 1 : 0);
+    }
+}
+
+void print_usage(const Command &command, std::FILE *to) {
+    print_lines(to, command.usage, "usage: ", "       ");
+    std::fputc('\n', to);
+    print_lines(to, command.about, "", "");
+}
+
+void print_overview(std::FILE *to) {
+    std::fputs(
+        "usage: radarctl <command> [options]\n"
+        "       radarctl <command> --help\n"
+        "\n"
+        "commands:",
+        to);
+    for (const Command &command : commands) {
+        std::fputc('\n', to);
+        print_lines(to, command.usage, "  ", "  ");
+        print_lines(to, command.about, "      ", "      ");
+    }
+    std::fputs("\nexit status: 0 done, 1 failed (the message says why), 2 bad usage\n", to);
+}
 
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
-        std::strcmp(argv[1], "help") == 0) {
-        std::fputs(usage, argc < 2 ? stderr : stdout);
-        return argc < 2 ? 2 : 0;
+    if (argc < 2) {
+        print_overview(stderr);
+        return 2;
     }
-    const std::string command = argv[1];
+    const std::string name = argv[1];
+    if (is_help(name) || name == "help") {
+        print_overview(stdout);
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "demo") return radarctl::run_demo(args);
-    if (command == "sim") return radarctl::run_sim(args);
-    if (command == "render") return radarctl::run_render(args);
-    if (command == "info") return radarctl::run_info(args);
-    if (command == "cpa") return radarctl::run_cpa(args);
-#if RADARCTL_SERVE
-    if (command == "serve") return radarctl::run_serve(args);
-#endif
-    std::fprintf(stderr, "radarctl: unknown command \"%s\"\n\n%s", command.c_str(), usage);
+    for (const Command &command : commands) {
+        if (name != command.name) continue;
+        for (const std::string &a : args)
+            if (is_help(a)) {
+                print_usage(command, stdout);
+                return 0;
+            }
+        const int status = command.run(args);
+        if (status == 2) {
+            std::fputc('\n', stderr);
+            print_usage(command, stderr);
+        }
+        return status;
+    }
+    std::fprintf(stderr, "radarctl: unknown command \"%s\"\n\n", name.c_str());
+    print_overview(stderr);
     return 2;
 }

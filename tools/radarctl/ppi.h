@@ -58,8 +58,13 @@ struct PictureColours {
 };
 PictureColours picture_colours();
 
-// Writes the picture as PNG through libpng; false on failure.
-bool write_png(const Image &image, const std::string &path);
+// Writes the picture as a PNG file, whole or not at all; false with the
+// reason in `why` (the system's, for a file that cannot be written).
+bool write_png(const Image &image, const std::string &path, std::string &why);
+inline bool write_png(const Image &image, const std::string &path) {
+    std::string why;
+    return write_png(image, path, why);
+}
 
 // What a recording holds, for `radarctl info`.
 struct RecordingInfo {

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "sockets.h"
+
 namespace radarctl {
 
 // A ship of the synthetic scene, moving on a straight course from where it
@@ -101,17 +103,18 @@ public:
 private:
     void command_loop();
     void echo_loop();
-    bool serve(int connection);  // true when a newer connection took over
-    bool say(int connection, const std::string &sentence);
-    void heard(int connection, const std::string &line);
+    bool serve(sockets::Socket connection);  // true when a newer connection took over
+    bool say(sockets::Socket connection, const std::string &sentence);
+    void heard(sockets::Socket connection, const std::string &line);
     void note(std::vector<std::string> &list, const char *direction, const std::string &sentence);
     void close_all();
 
     StationOptions options_;
-    int listener_ = -1;
-    int echo_socket_ = -1;
-    int wake_[2] = {-1, -1};  // written by stop(): wakes the command thread
-    int waiting_ = -1;        // a newer connection, accepted while serving the one before
+    sockets::Socket listener_ = sockets::no_socket;
+    sockets::Socket echo_socket_ = sockets::no_socket;
+    sockets::Socket wake_ = sockets::no_socket;  // written by stop(): wakes the command thread
+    // A newer connection, accepted while serving the one before.
+    sockets::Socket waiting_ = sockets::no_socket;
     uint16_t port_ = 0;
     std::atomic<bool> running_{false};
     std::atomic<int64_t> started_ns_{0};

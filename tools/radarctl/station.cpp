@@ -1,16 +1,7 @@
 // The radar station: a command port for the network library's connection and
 // an antenna that sends the scene as echo datagrams.
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -18,9 +9,12 @@
 #include <utility>
 
 #include "sim.h"
+#include "sockets.h"
 
 namespace radarctl {
 namespace {
+
+using namespace sockets;
 
 using Clock = std::chrono::steady_clock;
 
@@ -44,18 +38,6 @@ const std::pair<int, const char *> initial_settings[] = {
 int64_t now_ns() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
         .count();
-}
-
-bool to_address(const std::string &text, uint16_t port, sockaddr_in &address) {
-    address = sockaddr_in{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    return inet_pton(AF_INET, text.c_str(), &address.sin_addr) == 1;
-}
-
-void close_fd(int &fd) {
-    if (fd >= 0) ::close(fd);
-    fd = -1;
 }
 
 std::string announcement(int code, const std::string &fields) {
@@ -96,32 +78,29 @@ Station::~Station() { stop(); }
 bool Station::start() {
     if (running_.load()) return true;
     close_all();
-    sockaddr_in command{}, echo_from{}, echo_to{};
-    if (!to_address(options_.bind_address, options_.command_port, command) ||
-        !to_address(options_.bind_address, 0, echo_from) ||
-        !to_address(options_.echo_address, echo_port, echo_to))
+    Endpoint command, echo_from, echo_to, wake_at;
+    if (!sockets::start() || !to_endpoint(options_.bind_address, options_.command_port, command) ||
+        !to_endpoint(options_.bind_address, 0, echo_from) ||
+        !to_endpoint(options_.echo_address, echo_port, echo_to) ||
+        !to_endpoint("127.0.0.1", 0, wake_at))
         return false;
 
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int on = 1;
-    // A station restarted on its fixed port must not wait out the last run's
-    // closed connections.
-    if (listener_ < 0 || setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
-        bind(listener_, reinterpret_cast<sockaddr *>(&command), sizeof command) != 0 ||
-        listen(listener_, 4) != 0) {
+    listener_ = listen_at(command, 4);
+    if (listener_ == no_socket || !local_endpoint(listener_, command)) {
         close_all();
         return false;
     }
-    socklen_t size = sizeof command;
-    getsockname(listener_, reinterpret_cast<sockaddr *>(&command), &size);
-    port_ = ntohs(command.sin_port);
+    port_ = command.port;
 
     // Echoes leave from the station's own address: the receiver takes
     // datagrams only from the address its command connection goes to.
-    echo_socket_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (echo_socket_ < 0 ||
-        bind(echo_socket_, reinterpret_cast<sockaddr *>(&echo_from), sizeof echo_from) != 0 ||
-        pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
+    echo_socket_ = open_datagram(echo_from);
+    // stop() wakes the command thread with a byte on a loopback socket
+    // connected to itself, which hears nobody else; the byte stays unread,
+    // so every later wait sees it too.
+    wake_ = open_datagram(wake_at);
+    if (echo_socket_ == no_socket || wake_ == no_socket || !local_endpoint(wake_, wake_at) ||
+        !connect_to(wake_, wake_at)) {
         close_all();
         return false;
     }
@@ -145,9 +124,9 @@ uint16_t Station::port() const { return port_; }
 
 void Station::stop() {
     running_.store(false);
-    if (wake_[1] >= 0) {
+    if (wake_ != no_socket) {
         const char byte = 1;
-        [[maybe_unused]] const ssize_t written = ::write(wake_[1], &byte, 1);
+        send_some(wake_, &byte, 1);
     }
     if (command_thread_.joinable()) command_thread_.join();
     if (echo_thread_.joinable()) echo_thread_.join();
@@ -155,11 +134,10 @@ void Station::stop() {
 }
 
 void Station::close_all() {
-    close_fd(listener_);
-    close_fd(echo_socket_);
-    close_fd(waiting_);
-    close_fd(wake_[0]);
-    close_fd(wake_[1]);
+    close(listener_);
+    close(echo_socket_);
+    close(waiting_);
+    close(wake_);
 }
 
 uint64_t Station::datagrams_sent() const { return datagrams_.load(); }
@@ -195,21 +173,19 @@ void Station::note(std::vector<std::string> &list, const char *direction,
 
 void Station::command_loop() {
     while (running_.load()) {
-        int connection = std::exchange(waiting_, -1);
-        if (connection < 0) {
-            pollfd fds[2] = {{listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-            if (::poll(fds, 2, -1) < 0 && errno != EINTR) break;
-            if (fds[1].revents != 0 || !running_.load()) break;
-            if ((fds[0].revents & POLLIN) == 0) continue;
-            connection = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (connection < 0) continue;
+        Socket connection = std::exchange(waiting_, no_socket);
+        if (connection == no_socket) {
+            Watch watches[2] = {{listener_}, {wake_}};
+            if (!wait(watches, 2, -1)) break;
+            if (watches[1].ready || !running_.load()) break;
+            if (!watches[0].ready) continue;
+            connection = accept_from(listener_);
+            if (connection == no_socket) continue;
         }
-        const int on = 1;
-        setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         if (options_.verbose) std::printf("station: connected\n");
         for (const auto &[code, fields] : settings_) say(connection, announcement(code, fields));
         const bool replaced = serve(connection);
-        ::close(connection);
+        close(connection);
         if (options_.verbose)
             std::printf("station: %s\n", replaced ? "a new connection takes over" : "disconnected");
     }
@@ -218,29 +194,23 @@ void Station::command_loop() {
 // One connection until it closes or the station stops. A newer connection
 // takes over at once: a peer that vanished without closing must not keep the
 // network library out.
-bool Station::serve(int connection) {
+bool Station::serve(Socket connection) {
     std::string line;
     bool discarding = false;
     char chunk[2048];
     while (running_.load()) {
-        pollfd fds[3] = {{connection, POLLIN, 0}, {listener_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        if (::poll(fds, 3, -1) < 0) {
-            if (errno == EINTR) continue;
-            return false;
+        Watch watches[3] = {{connection}, {listener_}, {wake_}};
+        if (!wait(watches, 3, -1)) return false;
+        if (watches[2].ready) return false;
+        if (watches[1].ready) {
+            waiting_ = accept_from(listener_);
+            if (waiting_ != no_socket) return true;
         }
-        if (fds[2].revents != 0) return false;
-        if (fds[1].revents & POLLIN) {
-            waiting_ = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (waiting_ >= 0) return true;
-        }
-        if (fds[0].revents == 0) continue;
-        const ssize_t n = ::recv(connection, chunk, sizeof chunk, 0);
-        if (n == 0) return false;
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return false;
-        }
-        for (ssize_t i = 0; i < n; ++i) {
+        if (!watches[0].ready) continue;
+        const long n = receive(connection, chunk, sizeof chunk);
+        if (n == closed || n == failed) return false;
+        if (n == again) continue;
+        for (long i = 0; i < n; ++i) {
             const char c = chunk[i];
             if (c == '\n') {
                 if (!discarding) {
@@ -263,7 +233,7 @@ bool Station::serve(int connection) {
 // "$" kind letter, two hexadecimal digits, then "," and the fields or
 // nothing. Orders are applied and announced back, requests answered from
 // what the station holds; everything else is only listened to.
-void Station::heard(int connection, const std::string &raw) {
+void Station::heard(Socket connection, const std::string &raw) {
     // The library ends each sentence with a zero byte, which comes before
     // the next one.
     const std::size_t start = raw.find_first_not_of('\0');
@@ -294,22 +264,20 @@ void Station::heard(int connection, const std::string &raw) {
     }
 }
 
-bool Station::say(int connection, const std::string &sentence) {
+bool Station::say(Socket connection, const std::string &sentence) {
     const std::string bytes = sentence + "\r\n";
     std::size_t done = 0;
     const auto give_up = Clock::now() + std::chrono::milliseconds(send_wait_ms);
     while (done < bytes.size()) {
-        const ssize_t n = ::send(connection, bytes.data() + done, bytes.size() - done,
-                                 MSG_NOSIGNAL | MSG_DONTWAIT);
+        const long n = send_some(connection, bytes.data() + done, bytes.size() - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             continue;
         }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
+        if (n == failed) return false;
         if (Clock::now() > give_up || !running_.load()) return false;
-        pollfd fds[2] = {{connection, POLLOUT, 0}, {wake_[0], POLLIN, 0}};
-        ::poll(fds, 2, 20);
+        Watch watches[2] = {{connection, true}, {wake_}};
+        wait(watches, 2, 20);
     }
     note(sent_, "->", sentence);
     return true;
@@ -323,8 +291,8 @@ bool Station::say(int connection, const std::string &sentence) {
 // fill, and a revolution's last line goes out at once. The scene is drawn at
 // the standard range its scale code stands for, so the two always agree.
 void Station::echo_loop() {
-    sockaddr_in to{};
-    to_address(options_.echo_address, echo_port, to);
+    Endpoint to;
+    to_endpoint(options_.echo_address, echo_port, to);
     const double rpm = options_.rpm;
     if (!(rpm > 0)) return;  // the antenna stands still
     const double period = 60.0 / rpm;
@@ -345,9 +313,8 @@ void Station::echo_loop() {
     std::size_t index = 0;
 
     const auto send = [&] {
-        const ssize_t n = ::sendto(echo_socket_, datagram.data(), datagram.size(), MSG_NOSIGNAL,
-                                   reinterpret_cast<const sockaddr *>(&to), sizeof to);
-        if (n == static_cast<ssize_t>(datagram.size())) datagrams_.fetch_add(1);
+        const long n = send_datagram(echo_socket_, datagram.data(), datagram.size(), to);
+        if (n == static_cast<long>(datagram.size())) datagrams_.fetch_add(1);
     };
     const auto flush = [&] {
         if (encoder && encoder->flush(datagram)) send();

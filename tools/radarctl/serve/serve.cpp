@@ -24,20 +24,13 @@ namespace {
 using namespace serve;
 using Clock = std::chrono::steady_clock;
 
-constexpr const char *usage =
-    "usage: radarctl serve --sim [--rpm N]\n"
-    "       radarctl serve --station NAME --host A --port P\n"
-    "       radarctl serve --play FILE [--rpm N] [--loop]\n"
-    "       each with [--listen ADDR:PORT] [--token T] [--trails SECONDS]\n";
 constexpr const char *sim_station = "RADARSIM";
 constexpr double default_rpm = 24;
 constexpr double default_trails = 20;  // seconds, as the demo shows them
 constexpr uint16_t echo_port = 10024;
 
-int bad_usage(const char *why) {
-    std::fprintf(stderr, "radarctl serve: %s\n%s", why, usage);
-    return 2;
-}
+// main prints the usage after the one line that says what was wrong.
+int bad_usage(const std::string &why) { return radarctl::bad_usage("serve", why); }
 
 std::string random_token() {
     std::random_device seed;
@@ -99,14 +92,10 @@ void keep_looping(const std::string &file, const std::atomic<bool> &stop) {
 }  // namespace
 
 int run_serve(const std::vector<std::string> &args) {
-    for (const std::string &a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(usage, stdout);
-            return 0;
-        }
     const Options o(args, {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--trails"},
                     {"--sim", "--loop"});
-    if (!o.ok() || !o.positional().empty()) return bad_usage("unexpected arguments");
+    if (!o.ok()) return bad_usage(o.error());
+    if (!o.positional().empty()) return bad_usage("unexpected argument " + o.positional()[0]);
     const int sources = o.has("--sim") + o.has("--station") + o.has("--play");
     if (sources != 1) return bad_usage("give exactly one of --sim, --station and --play");
     if (o.has("--station") && (!o.has("--host") || !o.has("--port")))

@@ -18,6 +18,16 @@ using tcp = net::ip::tcp;
 
 Frame text_frame(std::string text) { return std::make_shared<const std::string>(std::move(text)); }
 
+// A restarted server binds its port again at once, and no other program may
+// share it. SO_REUSEADDR gives both on POSIX systems; on Windows it would let
+// another socket take the port over, and exclusive use is what refuses that
+// (a listener binds there again at once anyway).
+#ifdef _WIN32
+using quick_rebind = net::detail::socket_option::boolean<SOL_SOCKET, SO_EXCLUSIVEADDRUSE>;
+#else
+using quick_rebind = net::socket_base::reuse_address;
+#endif
+
 }  // namespace
 
 Server::Server(ServerOptions options) : options_(std::move(options)) {}
@@ -45,7 +55,7 @@ bool Server::listen(std::string &error) {
     }
     const tcp::endpoint endpoint{address, options_.port};
     acceptor_.open(endpoint.protocol(), ec);
-    if (!ec) acceptor_.set_option(net::socket_base::reuse_address(true), ec);
+    if (!ec) acceptor_.set_option(quick_rebind(true), ec);
     if (!ec) acceptor_.bind(endpoint, ec);
     if (!ec) acceptor_.listen(net::socket_base::max_listen_connections, ec);
     if (ec) {
@@ -97,6 +107,9 @@ void Server::run() {
     every(std::chrono::duration_cast<std::chrono::milliseconds>(limits::status_period),
           [this] { if (!stopping_) tick_status(); });
     net::signal_set signals(io_, SIGINT, SIGTERM);
+#ifdef SIGBREAK
+    signals.add(SIGBREAK);  // Ctrl-Break in a Windows console; Ctrl-C is SIGINT there too
+#endif
     signals.async_wait([this](const boost::system::error_code &, int) {
         stopping_ = true;
         boost::system::error_code ignored;

@@ -46,7 +46,8 @@ class Server {
     // Binds; false (with `error` set) when the address cannot be had.
     bool listen(std::string &error);
     uint16_t port() const { return bound_port_; }
-    // Serves until SIGINT or SIGTERM, then closes every client.
+    // Serves until SIGINT or SIGTERM (on Windows Ctrl-C or Ctrl-Break), then
+    // closes every client.
     void run();
 
   private:
