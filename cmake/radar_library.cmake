@@ -41,7 +41,12 @@ target_compile_definitions(radar_objects PRIVATE RADAR_BUILDING_LIBRARY)
 target_compile_options(radar_objects PRIVATE ${RADAR_WARNINGS})
 
 add_library(radar SHARED $<TARGET_OBJECTS:radar_objects> $<TARGET_OBJECTS:radar_platform>)
-target_include_directories(radar PUBLIC ${CMAKE_SOURCE_DIR}/include)
+target_include_directories(radar PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/include>
+                                        $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+# libradar.so.1: the interface's major version is the SONAME.
+if(NOT WIN32)
+  set_target_properties(radar PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+endif()
 target_link_libraries(radar PRIVATE Threads::Threads)
 if(WIN32)
   # radar.dll: the exports and their decorations come from the .def file, which

@@ -3,7 +3,8 @@
 # run of the benchmarks, the fuzzers (30 s each from their corpora), the
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, the stress test under ThreadSanitizer, then the
 # 32-bit Windows DLL (checked by its export table) and the 64-bit Windows
-# build, whose tests run under Wine. Fails on any failure.
+# build, whose tests run under Wine; then the packages made from those builds
+# (tools/package_test.sh). Fails on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=2
@@ -59,3 +60,6 @@ if ! timeout 120 "$wine" "$probe" --gtest_list_tests >/dev/null 2>&1; then
   exit 1
 fi
 ctest --preset windows-x86_64
+
+echo "== Packages: the installed tree, the .deb, the Windows SDK archives, each with the consumer program"
+tools/package_test.sh
