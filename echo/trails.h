@@ -1,9 +1,13 @@
 // Echo trails: per bearing row and range sample, the seconds of trail left
 // where an echo was last seen. The receiver lays trails over every line while
-// the trail time is nonzero; the aging thread counts every cell down once a
-// second.
+// the trail time is nonzero, and it alone touches the trail memory: the aging
+// thread counts the seconds once a second, a clear is asked for by a count as
+// well, and the receiver brings a row up to both before it reads it. Every
+// line shows the levels that counting every cell down each second, and
+// clearing every cell at once, would give.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace radar::echo {
@@ -23,10 +27,32 @@ bool trails_on();
 void overlay_trails(const uint8_t (&line)[line_samples], uint8_t (&overlay)[line_samples], uint16_t sweep,
                     uint16_t bearing_offset, uint16_t sample_count);
 
+// Every trail gone, for every line from now on (any thread).
 void clear_trails();
 
-// One aging step: every nonzero cell loses a second.
+// One aging step: every nonzero cell loses a second (any thread; O(1)).
 void age_trails();
+// `seconds` steps at once, as that many seconds of aging would give.
+void age_trails_by(uint32_t seconds);
+
+// One row's overlay step, as the kernels take it: the cells are aged by
+// `elapsed` seconds, refreshed to `time` where the line has an echo, and the
+// overlay shows the echo or the trail level 8 + min(left / divisor, 7).
+// True when some sample had an echo.
+struct TrailStep {
+    const uint8_t *line;
+    uint8_t *overlay;
+    uint16_t *cells;
+    int count;
+    uint16_t elapsed, time, divisor;
+};
+struct OverlayKernel {
+    const char *name;
+    bool (*run)(const TrailStep &);
+};
+// The kernels this processor runs, the scalar reference first; the overlay
+// uses the last.
+std::size_t overlay_kernels(const OverlayKernel *(&out)[4]);
 
 // The aging thread: a step, then a second's sleep, until the session ends.
 void aging_thread(void *);

@@ -150,3 +150,91 @@ TEST(EchoDecode, TrailLevelsFollowTheSecondsLeftAsTheyAge) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every kernel this processor runs gives the scalar reference's overlay,
+// cells and answer, bit for bit: random cells and lines of every echo
+// density, every age from none to past the longest trail, sample counts
+// that are and are not a multiple of the vector width.
+TEST(EchoDecode, EveryOverlayKernelMatchesTheScalarOne) {
+    using namespace radar::echo;
+    const OverlayKernel *kernels[4];
+    const std::size_t count = overlay_kernels(kernels);
+    ASSERT_GE(count, 1u);
+    ASSERT_STREQ(kernels[0]->name, "scalar");
+    std::mt19937 random(17);
+    for (int round = 0; round < 3000; ++round) {
+        const uint16_t time = std::array<uint16_t, 8>{1, 7, 8, 9, 80, 100, 4095, 32767}[round % 8];
+        const auto divisor = static_cast<uint16_t>(std::max(time / 8, 1));
+        const int echo_percent = std::array<int, 5>{0, 3, 10, 50, 100}[(round / 8) % 5];
+        const auto elapsed = static_cast<uint16_t>(
+            std::array<uint32_t, 6>{0, 1, 2, divisor, static_cast<uint32_t>(random() % (time + 2u)), 32768}[(round / 40) % 6]);
+        const int samples = static_cast<int>(random() % 513);
+        uint8_t line[line_samples];
+        uint16_t cells[line_samples];
+        for (int s = 0; s < line_samples; ++s) {
+            line[s] = static_cast<int>(random() % 100) < echo_percent ? static_cast<uint8_t>(1 + random() % 7) : 0;
+            cells[s] = random() % 4 == 0 ? 0 : static_cast<uint16_t>(random() % (time + 1u));
+        }
+        uint8_t want_overlay[line_samples] = {};
+        uint16_t want_cells[line_samples];
+        std::memcpy(want_cells, cells, sizeof cells);
+        const bool want = kernels[0]->run({line, want_overlay, want_cells, samples, elapsed, time, divisor});
+        for (std::size_t k = 1; k < count; ++k) {
+            SCOPED_TRACE(testing::Message() << kernels[k]->name << ", round " << round);
+            uint8_t overlay[line_samples] = {};
+            uint16_t got_cells[line_samples];
+            std::memcpy(got_cells, cells, sizeof cells);
+            ASSERT_EQ(kernels[k]->run({line, overlay, got_cells, samples, elapsed, time, divisor}), want);
+            ASSERT_EQ(std::memcmp(overlay, want_overlay, sizeof overlay), 0);
+            ASSERT_EQ(std::memcmp(got_cells, want_cells, sizeof got_cells), 0);
+        }
+    }
+}
+
+// The aging that rows catch up on when they are next read: across the wrap
+// of the seconds counter, after hours without a line, in the part of a row
+// beyond a shorter line, and a clear asked for between two lines.
+TEST(EchoDecode, RowsCatchUpOnAgingAndClearsWhenTheyAreNextRead) {
+    using namespace radar::echo;
+    uint8_t echo[line_samples] = {}, empty[line_samples] = {}, overlay[line_samples];
+    echo[3] = echo[400] = 6;
+    struct Case {
+        const char *what;
+        uint16_t time;
+        uint32_t before;       // seconds counted before the echo is laid
+        uint32_t after;        // seconds counted after it
+        uint16_t read_count;   // the sample count of the line that reads it
+        bool clear;            // a clear asked for in between
+        uint8_t sample_3, sample_400;
+    };
+    const Case cases[] = {
+        {"plain", 100, 0, 50, 512, false, 8 + 50 / 12, 8 + 50 / 12},
+        {"across the counter's wrap", 100, 0xFFFFFFFFu - 20, 50, 512, false, 8 + 50 / 12, 8 + 50 / 12},
+        {"hours without a line", 32767, 0, 10 * 3600, 512, false, 0, 0},
+        {"hours, short trails", 100, 0, 3 * 3600, 512, false, 0, 0},
+        {"almost the longest trail", 32767, 0, 32766, 512, false, 8, 8},
+        {"read by a shorter line", 100, 0, 50, 16, false, 8 + 50 / 12, 8 + 50 / 12},
+        {"a clear in between", 100, 0, 1, 512, true, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(set_trail_time(c.time), RADAR_OK);
+        age_trails_by(c.before);
+        overlay_trails(echo, overlay, 77, 0, 512);
+        ASSERT_EQ(overlay[3], 6);
+        age_trails_by(c.after);
+        if (c.clear) clear_trails();
+        std::memset(overlay, 0xEE, sizeof overlay);
+        overlay_trails(empty, overlay, 77, 0, c.read_count);
+        EXPECT_EQ(overlay[3], c.sample_3);
+        if (c.read_count == 16) {
+            EXPECT_EQ(overlay[16], 0xEE);  // nothing written past the line's samples
+            overlay_trails(empty, overlay, 77, 0, 512);  // the rest of the row aged all the same
+        }
+        EXPECT_EQ(overlay[400], c.sample_400);
+    }
+}
+
+}  // namespace
