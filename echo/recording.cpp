@@ -92,6 +92,8 @@ bool one_screen_started;
 
 uint8_t framed_copy[datagram_capacity];  // the receiver's
 
+char playback_buffer[64 * 1024];  // the playback file's stream buffer
+
 bool read_exactly(std::FILE *from, uint8_t *into, std::size_t count) {
     return count == 0 || std::fread(into, 1, count, from) == count;
 }
@@ -245,6 +247,10 @@ RADAR_EXPORT int16_t RADAR_API OrvaneReadStartRadarEcho(const char *path) {
     std::FILE *opened = std::fopen(path, "rb");
     if (opened == nullptr) return RADAR_REFUSED;
     if (file != nullptr) std::fclose(file);  // a playback in progress moves to the new file
+    // One read for many datagrams: the file is read through a buffer of
+    // its own, which only one playback uses at a time (the old file is
+    // closed above).
+    std::setvbuf(opened, playback_buffer, _IOFBF, sizeof playback_buffer);
     file = opened;
     // A new playback starts at the first byte of its own file.
     look_ahead.store(false);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cstring>
 
 #include "platform/thread.h"
@@ -9,7 +10,7 @@
 #include "session/session.h"
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <emmintrin.h>
+#include <immintrin.h>
 #define RADAR_TRAILS_SSE2 1
 #endif
 
@@ -44,6 +45,22 @@ constexpr uint32_t longest_trail = 32767;
 // the 1 / divisor that separates the quotient from the next integer).
 uint64_t reciprocal_of(uint16_t divisor) { return (uint64_t{1} << 32) / divisor + 1; }
 
+}  // namespace
+
+// With l the bits of divisor - 1: multiplier = ceil(2^(15 + l) / divisor),
+// shift = l - 1. multiplier x divisor exceeds 2^(15 + l) by less than
+// divisor <= 2^l, so left x multiplier / 2^(15 + l) exceeds left / divisor by
+// less than left / (divisor x 2^15) < 1 / divisor: too little to reach the
+// next whole number.
+Division division_by(uint16_t divisor) {
+    if (divisor <= 1) return {0, 0};
+    const int l = std::bit_width(static_cast<unsigned>(divisor - 1));
+    const uint32_t multiplier = ((uint32_t{1} << (15 + l)) + divisor - 1) / divisor;
+    return {static_cast<uint16_t>(multiplier), static_cast<uint8_t>(l - 1)};
+}
+
+namespace {
+
 void age_cells(uint16_t *row, int from, int to, uint16_t elapsed) {
     for (int s = from; s < to; ++s) row[s] = static_cast<uint16_t>(row[s] > elapsed ? row[s] - elapsed : 0);
 }
@@ -67,34 +84,45 @@ bool overlay_scalar(const TrailStep &t) {
 }
 
 #if RADAR_TRAILS_SSE2
-// Eight cells a step: age by a saturating subtract, take the echo levels in
-// where the line has one (a compare and a blend), and count the thresholds
-// divisor x 1..7 that the seconds left reach for the trail level 8..15.
+// Sixteen cells a step: age by a saturating subtract, take the echo levels in
+// where the line has one (a compare and a blend), and the trail level from
+// the seconds left divided by a multiply (division_by).
+struct Sse2Constants {
+    __m128i zero, elapsed, time, eight, seven, multiplier, shift;
+    bool by_one;
+};
+
+__attribute__((target("sse2"))) inline __m128i eight_cells(const Sse2Constants &c, uint16_t *at, __m128i levels,
+                                                           __m128i &refreshed) {
+    __m128i *cell = reinterpret_cast<__m128i *>(at);
+    const __m128i left = _mm_subs_epu16(_mm_loadu_si128(cell), c.elapsed);
+    const __m128i echo = _mm_cmpgt_epi16(levels, c.zero);
+    refreshed = _mm_or_si128(refreshed, echo);
+    _mm_storeu_si128(cell, _mm_or_si128(_mm_and_si128(echo, c.time), _mm_andnot_si128(echo, left)));
+    const __m128i q = c.by_one ? left : _mm_srl_epi16(_mm_mulhi_epu16(left, c.multiplier), c.shift);
+    const __m128i level =
+        _mm_and_si128(_mm_add_epi16(_mm_min_epi16(q, c.seven), c.eight), _mm_cmpgt_epi16(left, c.zero));
+    return _mm_or_si128(_mm_and_si128(echo, levels), _mm_andnot_si128(echo, level));
+}
+
 __attribute__((target("sse2"))) bool overlay_sse2(const TrailStep &t) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i elapsed = _mm_set1_epi16(static_cast<int16_t>(t.elapsed));
-    const __m128i time = _mm_set1_epi16(static_cast<int16_t>(t.time));
-    const __m128i eight = _mm_set1_epi16(8);
-    // left >= k * divisor, as left > k * divisor - 1; every threshold a
-    // trail can reach lies below 32768, where the signed compare is exact.
-    __m128i below[7];
-    for (int k = 0; k < 7; ++k)
-        below[k] = _mm_set1_epi16(static_cast<int16_t>(std::min<uint32_t>((k + 1u) * t.divisor - 1, 32767)));
+    const Division division = division_by(t.divisor);
+    const Sse2Constants c{_mm_setzero_si128(),
+                          _mm_set1_epi16(static_cast<int16_t>(t.elapsed)),
+                          _mm_set1_epi16(static_cast<int16_t>(t.time)),
+                          _mm_set1_epi16(8),
+                          _mm_set1_epi16(7),
+                          _mm_set1_epi16(static_cast<int16_t>(division.multiplier)),
+                          _mm_cvtsi32_si128(division.shift),
+                          t.divisor == 1};
+    const __m128i zero = c.zero;
     __m128i refreshed = zero;
     int s = 0;
-    for (; s + 8 <= t.count; s += 8) {
-        __m128i *cell = reinterpret_cast<__m128i *>(t.cells + s);
-        const __m128i left = _mm_subs_epu16(_mm_loadu_si128(cell), elapsed);
-        const __m128i levels =
-            _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i *>(t.line + s)), zero);
-        const __m128i echo = _mm_cmpgt_epi16(levels, zero);
-        refreshed = _mm_or_si128(refreshed, echo);
-        _mm_storeu_si128(cell, _mm_or_si128(_mm_and_si128(echo, time), _mm_andnot_si128(echo, left)));
-        __m128i level = eight;
-        for (int k = 0; k < 7; ++k) level = _mm_sub_epi16(level, _mm_cmpgt_epi16(left, below[k]));
-        level = _mm_and_si128(level, _mm_cmpgt_epi16(left, zero));
-        const __m128i shown = _mm_or_si128(_mm_and_si128(echo, levels), _mm_andnot_si128(echo, level));
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(t.overlay + s), _mm_packus_epi16(shown, zero));
+    for (; s + 16 <= t.count; s += 16) {
+        const __m128i line = _mm_loadu_si128(reinterpret_cast<const __m128i *>(t.line + s));
+        const __m128i low = eight_cells(c, t.cells + s, _mm_unpacklo_epi8(line, zero), refreshed);
+        const __m128i high = eight_cells(c, t.cells + s + 8, _mm_unpackhi_epi8(line, zero), refreshed);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(t.overlay + s), _mm_packus_epi16(low, high));
     }
     bool any = _mm_movemask_epi8(refreshed) != 0;
     if (s < t.count) {
@@ -107,18 +135,73 @@ __attribute__((target("sse2"))) bool overlay_sse2(const TrailStep &t) {
     }
     return any;
 }
+
+// The same, thirty-two cells a step.
+struct Avx2Constants {
+    __m256i zero, elapsed, time, eight, seven, multiplier;
+    __m128i shift;
+    bool by_one;
+};
+
+__attribute__((target("avx2"))) inline __m256i sixteen_cells(const Avx2Constants &c, uint16_t *at,
+                                                             const uint8_t *line, __m256i &refreshed) {
+    __m256i *cell = reinterpret_cast<__m256i *>(at);
+    const __m256i levels = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(line)));
+    const __m256i left = _mm256_subs_epu16(_mm256_loadu_si256(cell), c.elapsed);
+    const __m256i echo = _mm256_cmpgt_epi16(levels, c.zero);
+    refreshed = _mm256_or_si256(refreshed, echo);
+    _mm256_storeu_si256(cell, _mm256_blendv_epi8(left, c.time, echo));
+    const __m256i q = c.by_one ? left : _mm256_srl_epi16(_mm256_mulhi_epu16(left, c.multiplier), c.shift);
+    const __m256i level =
+        _mm256_and_si256(_mm256_add_epi16(_mm256_min_epi16(q, c.seven), c.eight), _mm256_cmpgt_epi16(left, c.zero));
+    return _mm256_blendv_epi8(level, levels, echo);
+}
+
+__attribute__((target("avx2"))) bool overlay_avx2(const TrailStep &t) {
+    const Division division = division_by(t.divisor);
+    const Avx2Constants c{_mm256_setzero_si256(),
+                          _mm256_set1_epi16(static_cast<int16_t>(t.elapsed)),
+                          _mm256_set1_epi16(static_cast<int16_t>(t.time)),
+                          _mm256_set1_epi16(8),
+                          _mm256_set1_epi16(7),
+                          _mm256_set1_epi16(static_cast<int16_t>(division.multiplier)),
+                          _mm_cvtsi32_si128(division.shift),
+                          t.divisor == 1};
+    const __m256i zero = c.zero;
+    __m256i refreshed = zero;
+    int s = 0;
+    for (; s + 32 <= t.count; s += 32) {
+        const __m256i low = sixteen_cells(c, t.cells + s, t.line + s, refreshed);
+        const __m256i high = sixteen_cells(c, t.cells + s + 16, t.line + s + 16, refreshed);
+        // The pack works per 128-bit lane: its quarters come back in order.
+        const __m256i shown = _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), 0xD8);
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(t.overlay + s), shown);
+    }
+    bool any = !_mm256_testz_si256(refreshed, refreshed);
+    if (s < t.count) {
+        TrailStep rest = t;
+        rest.line += s;
+        rest.overlay += s;
+        rest.cells += s;
+        rest.count = t.count - s;
+        any |= overlay_sse2(rest);
+    }
+    return any;
+}
 #endif
 
 const OverlayKernel kernels[] = {
     {"scalar", &overlay_scalar},
 #if RADAR_TRAILS_SSE2
     {"sse2", &overlay_sse2},
+    {"avx2", &overlay_avx2},
 #endif
 };
 
 bool runs_here(const OverlayKernel &k) {
 #if RADAR_TRAILS_SSE2
     if (k.run == &overlay_sse2) return __builtin_cpu_supports("sse2");
+    if (k.run == &overlay_avx2) return __builtin_cpu_supports("avx2");
 #endif
     return k.run != nullptr;
 }

@@ -50,6 +50,14 @@ struct OverlayKernel {
     const char *name;
     bool (*run)(const TrailStep &);
 };
+// left / divisor as (left x multiplier) >> 16 >> shift, for left below
+// 2^15 and divisors 2..4095 (a divisor of 1 is left itself).
+struct Division {
+    uint16_t multiplier;
+    uint8_t shift;
+};
+Division division_by(uint16_t divisor);
+
 // The kernels this processor runs, the scalar reference first; the overlay
 // uses the last.
 std::size_t overlay_kernels(const OverlayKernel *(&out)[4]);

@@ -193,6 +193,16 @@ TEST(EchoDecode, EveryOverlayKernelMatchesTheScalarOne) {
     }
 }
 
+// The multiply that stands for the trail divisor's division, every
+// divisor a trail time gives and every number of seconds a cell can hold.
+TEST(EchoDecode, TheTrailDivisionByMultiplyIsExact) {
+    for (uint32_t divisor = 2; divisor <= 32767 / 8; ++divisor) {
+        const radar::echo::Division d = radar::echo::division_by(static_cast<uint16_t>(divisor));
+        for (uint32_t left = 0; left < 32768; ++left)
+            ASSERT_EQ(((left * d.multiplier) >> 16) >> d.shift, left / divisor) << left << " / " << divisor;
+    }
+}
+
 // The aging that rows catch up on when they are next read: across the wrap
 // of the seconds counter, after hours without a line, in the part of a row
 // beyond a shorter line, and a clear asked for between two lines.
