@@ -84,6 +84,11 @@ bool overlay_scalar(const TrailStep &t) {
 }
 
 #if RADAR_TRAILS_SSE2
+// The samples from `from` on, for a narrower kernel to finish.
+TrailStep rest_of(const TrailStep &t, int from) {
+    return {t.line + from, t.overlay + from, t.cells + from, t.count - from, t.elapsed, t.time, t.divisor};
+}
+
 // Sixteen cells a step: age by a saturating subtract, take the echo levels in
 // where the line has one (a compare and a blend), and the trail level from
 // the seconds left divided by a multiply (division_by).
@@ -125,14 +130,7 @@ __attribute__((target("sse2"))) bool overlay_sse2(const TrailStep &t) {
         _mm_storeu_si128(reinterpret_cast<__m128i *>(t.overlay + s), _mm_packus_epi16(low, high));
     }
     bool any = _mm_movemask_epi8(refreshed) != 0;
-    if (s < t.count) {
-        TrailStep rest = t;
-        rest.line += s;
-        rest.overlay += s;
-        rest.cells += s;
-        rest.count = t.count - s;
-        any |= overlay_scalar(rest);
-    }
+    if (s < t.count) any |= overlay_scalar(rest_of(t, s));
     return any;
 }
 
@@ -178,14 +176,7 @@ __attribute__((target("avx2"))) bool overlay_avx2(const TrailStep &t) {
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(t.overlay + s), shown);
     }
     bool any = !_mm256_testz_si256(refreshed, refreshed);
-    if (s < t.count) {
-        TrailStep rest = t;
-        rest.line += s;
-        rest.overlay += s;
-        rest.cells += s;
-        rest.count = t.count - s;
-        any |= overlay_sse2(rest);
-    }
+    if (s < t.count) any |= overlay_sse2(rest_of(t, s));
     return any;
 }
 #endif
