@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and tests everything: the Linux library and its test suite, a smoke
-# run of the benchmarks, the fuzzers (30 s each from their corpora), the
+# run of the benchmarks, the fuzzers (20 s each from their corpora), the
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer, the stress test under ThreadSanitizer, then the
 # 32-bit Windows DLL (checked by its export table) and the 64-bit Windows
 # build, whose tests run under Wine; then the packages made from those builds
@@ -8,16 +8,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=2
+# Each step says when it starts, in seconds since the run began.
+step() { echo "== $* (at ${SECONDS} s)"; }
 
-echo "== Linux build and tests"
+step "Linux build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRADAR_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 120
 
-echo "== Benchmarks: a short smoke run of every one (no timing is judged)"
+step "Benchmarks: a short smoke run of every one (no timing is judged)"
 RADAR_WERROR=ON tools/bench.sh --smoke
 
-echo "== Fuzzers: corpora replayed, then 30 s each"
+step "Fuzzers: corpora replayed, then 20 s each"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
       -DRADAR_FUZZ=ON -DRADAR_WERROR=ON
 cmake --build build-fuzz -j"$jobs" --target radar_fuzzers
@@ -26,26 +28,26 @@ for t in incoming echo_datagram playback calls; do
   extra=()
   [ "$t" = incoming ] && extra=(-max_len=1200)
   mkdir -p build-fuzz/corpus/$t
-  build-fuzz/bin/fuzz_$t build-fuzz/corpus/$t fuzz/corpus/$t -max_total_time=30 \
+  build-fuzz/bin/fuzz_$t build-fuzz/corpus/$t fuzz/corpus/$t -max_total_time=20 \
       -artifact_prefix=build-fuzz/$t- "${extra[@]}"
 done
 
-echo "== AddressSanitizer and UndefinedBehaviorSanitizer: the whole suite"
+step "AddressSanitizer and UndefinedBehaviorSanitizer: the whole suite"
 cmake --preset asan -DRADAR_WERROR=ON
 cmake --build --preset asan -j"$jobs"
 ctest --preset asan -j"$jobs"
 
-echo "== ThreadSanitizer: the stress test"
+step "ThreadSanitizer: the stress test"
 cmake --preset tsan -DRADAR_WERROR=ON
 cmake --build --preset tsan -j"$jobs" --target stress_test
 ctest --preset tsan -R '^Stress\.'
 
-echo "== 32-bit Windows: radar.dll and orvane.dll export tables"
+step "32-bit Windows: radar.dll and orvane.dll export tables"
 cmake --preset windows-i686 -DRADAR_WERROR=ON
 cmake --build --preset windows-i686 -j"$jobs"
 ctest --preset windows-i686
 
-echo "== 64-bit Windows: the test suite under Wine"
+step "64-bit Windows: the test suite under Wine"
 cmake --preset windows-x86_64 -DRADAR_WERROR=ON
 cmake --build --preset windows-x86_64 -j"$jobs"
 export WINEDEBUG=-all
@@ -61,5 +63,5 @@ if ! timeout 120 "$wine" "$probe" --gtest_list_tests >/dev/null 2>&1; then
 fi
 ctest --preset windows-x86_64
 
-echo "== Packages: the installed tree, the .deb, the Windows SDK archives, each with the consumer program"
+step "Packages: the installed tree, the .deb, the Windows SDK archives, each with the consumer program"
 tools/package_test.sh
