@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "echo/decoder.h"
 #include "echo/receiver.h"
 #include "echo/ring.h"
 #include "echo/trails.h"
@@ -89,6 +90,39 @@ void Decode(benchmark::State &state) {
 BENCHMARK(Decode)
     ->ArgNames({"changes%", "trails", "ring"})
     ->ArgsProduct({{0, 10, 50, 100}, {0, 1}, {0, 1}})
+    ->UseRealTime();
+
+// Each decode kernel this processor runs, alone: the lines' changes applied to
+// one line buffer, beside the memcpy of the wire bytes and the line buffer.
+void DecodeKernel(benchmark::State &state) {
+    const radar::echo::DecodeKernel *kernels[4];
+    const std::size_t count = radar::echo::decode_kernels(kernels);
+    const auto k = static_cast<std::size_t>(state.range(1));
+    if (k >= count) {
+        state.SkipWithError("this processor does not run the kernel");
+        return;
+    }
+    state.SetLabel(kernels[k]->name);
+    const Set set = make_set(static_cast<int>(state.range(0)));
+    uint8_t line[line_samples] = {};
+    const std::size_t mask = samples / 8;
+    auto path = [&] {
+        for (const LineAt &l : set.lines) {
+            const uint8_t *bits = set.datagrams[l.datagram].data() + l.offset + 4;
+            benchmark::DoNotOptimize(kernels[k]->run({bits, bits + mask, mask, line}));
+        }
+        benchmark::ClobberMemory();
+    };
+    const double lines = static_cast<double>(set.lines.size());
+    const double baseline = bench::rate_of([&] { baseline_pass(set, false, false); }, lines);
+    const auto start = bench::Clock::now();
+    for (auto _ : state) path();
+    bench::report(state, lines * static_cast<double>(state.iterations()), bench::seconds_since(start), baseline,
+                  "lines/s");
+}
+BENCHMARK(DecodeKernel)
+    ->ArgNames({"changes%", "kernel"})
+    ->ArgsProduct({{0, 3, 10, 30, 50, 100}, {0, 1, 2}})
     ->UseRealTime();
 
 // Trail memory whose rows hold trails in `percent` of the bearings, in a

@@ -50,4 +50,22 @@ bool well_formed(const uint8_t *datagram, std::size_t length);
 std::size_t apply_line(const uint8_t *datagram, std::size_t offset, const LineHeader &header,
                        uint16_t sample_count, uint8_t (&line)[line_samples]);
 
+// One line's changes as the decode kernels take them: a mask of `mask` bytes,
+// the level nibbles after it, and the line buffer they change. A kernel
+// returns how many samples were marked, and reads no byte past the levels.
+struct Changes {
+    const uint8_t *bits;
+    const uint8_t *levels;
+    std::size_t mask;
+    uint8_t *line;
+};
+struct DecodeKernel {
+    const char *name;
+    std::size_t (*run)(const Changes &);
+};
+
+// The decode kernels this processor runs, the scalar reference first;
+// apply_line uses the last.
+std::size_t decode_kernels(const DecodeKernel *(&out)[4]);
+
 }  // namespace radar::echo

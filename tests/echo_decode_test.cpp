@@ -12,6 +12,7 @@
 #include <set>
 #include <vector>
 
+#include "echo/decoder.h"
 #include "echo/receiver.h"
 #include "echo/trails.h"
 #include "echo_support.h"
@@ -109,6 +110,47 @@ TEST(EchoDecode, EveryLayoutOfMarksDecodesAsTheFormatReads) {
             }
         }
     }
+}
+
+// Every decode kernel against the scalar one, on every layout of marks, from
+// a line buffer that already holds levels. The mask and levels sit in a
+// buffer of exactly their size, so a kernel reading past them is caught under
+// the address sanitizer.
+TEST(EchoDecode, EveryDecodeKernelMatchesTheScalarOne) {
+    using namespace radar::echo;
+    const DecodeKernel *kernels[4];
+    const std::size_t count = decode_kernels(kernels);
+    ASSERT_GE(count, 1u);
+    ASSERT_STREQ(kernels[0]->name, "scalar");
+    std::mt19937 random(29);
+    for (const uint16_t samples : {512, 504, 496, 456, 136, 64, 16, 8})
+        for (const Pattern pattern : {Pattern::scattered, Pattern::runs, Pattern::full, Pattern::quiet})
+            for (const int percent : {1, 3, 10, 30, 50, 90, 100})
+                for (int round = 0; round < 8; ++round) {
+                    const echo_support::Line l = marks_for(random, samples, pattern, percent);
+                    const std::size_t mask = samples / 8;
+                    std::vector<uint8_t> bytes(mask + 2 * ((l.levels.size() + 3) / 4), 0);
+                    std::size_t j = 0;
+                    for (const auto &[sample, nibble] : l.levels) {
+                        bytes[static_cast<std::size_t>(sample) / 8] |= static_cast<uint8_t>(1u << (sample % 8));
+                        bytes[mask + j / 2] |= static_cast<uint8_t>(nibble << (4 * (j & 1)));
+                        ++j;
+                    }
+                    if (j % 4 != 0) bytes.back() |= round % 2 ? 0xE0 : 0;  // nibbles that carry nothing
+                    uint8_t before[line_samples];
+                    for (uint8_t &b : before) b = static_cast<uint8_t>(random() % 8);
+                    uint8_t want[line_samples];
+                    std::memcpy(want, before, sizeof want);
+                    ASSERT_EQ(kernels[0]->run({bytes.data(), bytes.data() + mask, mask, want}), j);
+                    for (std::size_t k = 1; k < count; ++k) {
+                        SCOPED_TRACE(testing::Message() << kernels[k]->name << ", samples " << samples << ", pattern "
+                                                        << static_cast<int>(pattern) << ", " << percent << "%");
+                        uint8_t got[line_samples];
+                        std::memcpy(got, before, sizeof got);
+                        ASSERT_EQ(kernels[k]->run({bytes.data(), bytes.data() + mask, mask, got}), j);
+                        ASSERT_EQ(std::memcmp(got, want, sizeof got), 0);
+                    }
+                }
 }
 
 // A cell's trail level follows the seconds left over the trail divisor (the
