@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "bench_support.h"
@@ -92,37 +93,46 @@ BENCHMARK(Decode)
     ->ArgsProduct({{0, 10, 50, 100}, {0, 1}, {0, 1}})
     ->UseRealTime();
 
-// Each decode kernel this processor runs, alone: the lines' changes applied to
-// one line buffer, beside the memcpy of the wire bytes and the line buffer.
-void DecodeKernel(benchmark::State &state) {
-    const radar::echo::DecodeKernel *kernels[4];
-    const std::size_t count = radar::echo::decode_kernels(kernels);
-    const auto k = static_cast<std::size_t>(state.range(1));
-    if (k >= count) {
+// Each decode kernel this processor runs, alone or followed by an overlay
+// kernel on the line's trail row (the overlay as the receiver runs it, less
+// its row bookkeeping): what a processor with fewer instruction sets gets. The
+// baseline is the memcpy of the same bytes, as for Decode.
+uint16_t kernel_cells[trail_rows][line_samples];
+
+void Kernels(benchmark::State &state) {
+    const radar::echo::DecodeKernel *decoders[4];
+    const radar::echo::OverlayKernel *overlays[4];
+    const std::size_t decoder_count = radar::echo::decode_kernels(decoders);
+    const std::size_t overlay_count = radar::echo::overlay_kernels(overlays);
+    const auto d = static_cast<std::size_t>(state.range(1));
+    const long o = state.range(2);
+    if (d >= decoder_count || o >= static_cast<long>(overlay_count)) {
         state.SkipWithError("this processor does not run the kernel");
         return;
     }
-    state.SetLabel(kernels[k]->name);
+    state.SetLabel(std::string(decoders[d]->name) + (o < 0 ? "" : std::string(" + ") + overlays[o]->name));
     const Set set = make_set(static_cast<int>(state.range(0)));
-    uint8_t line[line_samples] = {};
+    uint8_t line[line_samples] = {}, overlay[line_samples];
     const std::size_t mask = samples / 8;
     auto path = [&] {
         for (const LineAt &l : set.lines) {
             const uint8_t *bits = set.datagrams[l.datagram].data() + l.offset + 4;
-            benchmark::DoNotOptimize(kernels[k]->run({bits, bits + mask, mask, line}));
+            benchmark::DoNotOptimize(decoders[d]->run({bits, bits + mask, mask, line}));
+            if (o >= 0)
+                benchmark::DoNotOptimize(overlays[o]->run({line, overlay, kernel_cells[l.row], samples, 0, 80, 10}));
         }
         benchmark::ClobberMemory();
     };
     const double lines = static_cast<double>(set.lines.size());
-    const double baseline = bench::rate_of([&] { baseline_pass(set, false, false); }, lines);
+    const double baseline = bench::rate_of([&] { baseline_pass(set, o >= 0, false); }, lines);
     const auto start = bench::Clock::now();
     for (auto _ : state) path();
     bench::report(state, lines * static_cast<double>(state.iterations()), bench::seconds_since(start), baseline,
                   "lines/s");
 }
-BENCHMARK(DecodeKernel)
-    ->ArgNames({"changes%", "kernel"})
-    ->ArgsProduct({{0, 3, 10, 30, 50, 100}, {0, 1, 2}})
+BENCHMARK(Kernels)
+    ->ArgNames({"changes%", "decode", "overlay"})
+    ->ArgsProduct({{0, 10, 50, 100}, {0, 1, 2}, {-1, 1, 2, 3}})
     ->UseRealTime();
 
 // Trail memory whose rows hold trails in `percent` of the bearings, in a

@@ -204,16 +204,19 @@ alignas(64) constexpr NibbleBytes nibble_bytes = make_nibble_bytes();
 __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vbmi2,bmi2,popcnt"))) std::size_t changes_avx512(
     const Changes &c) {
     const __m512i nibble = _mm512_set1_epi8(0x0F), eight = _mm512_set1_epi8(8);
-    const __m512i byte_of[2] = {_mm512_load_si512(nibble_bytes.byte_of[0]), _mm512_load_si512(nibble_bytes.byte_of[1])};
-    const __mmask64 high_nibble[2] = {0xAAAAAAAAAAAAAAAAu, 0x5555555555555555u};
+    // The permute for an even or odd start is loaded from the table each
+    // step, not kept in an array of vectors on the stack (which some Windows
+    // compilers do not align).
+    constexpr uint64_t high_nibble[2] = {0xAAAAAAAAAAAAAAAAu, 0x5555555555555555u};
     std::size_t j = 0;
     for (std::size_t i = 0; i < c.mask; i += 8) {
         const uint64_t marks = little_endian_64(c.bits + i, std::min<std::size_t>(8, c.mask - i));
         if (marks == 0) continue;
         const std::size_t count = static_cast<std::size_t>(_mm_popcnt_u64(marks));
         const std::size_t first = j / 2, bytes = (j + count - 1) / 2 - first + 1, p = j & 1;
-        const __m512i v = _mm512_maskz_loadu_epi8(_bzhi_u64(~uint64_t{0}, static_cast<unsigned>(bytes)), c.levels + first);
-        const __m512i b = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, byte_of[p], v);
+        const __mmask64 needed = _bzhi_u64(~uint64_t{0}, static_cast<unsigned>(bytes));
+        const __m512i v = _mm512_maskz_loadu_epi8(needed, c.levels + first);
+        const __m512i b = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, _mm512_load_si512(nibble_bytes.byte_of[p]), v);
         const __m512i n = _mm512_mask_blend_epi8(high_nibble[p], _mm512_and_si512(b, nibble),
                                                  _mm512_and_si512(_mm512_srli_epi16(b, 4), nibble));
         const __m512i e = _mm512_maskz_expand_epi8(marks, n);

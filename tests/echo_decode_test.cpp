@@ -143,8 +143,9 @@ TEST(EchoDecode, EveryDecodeKernelMatchesTheScalarOne) {
                     std::memcpy(want, before, sizeof want);
                     ASSERT_EQ(kernels[0]->run({bytes.data(), bytes.data() + mask, mask, want}), j);
                     for (std::size_t k = 1; k < count; ++k) {
-                        SCOPED_TRACE(testing::Message() << kernels[k]->name << ", samples " << samples << ", pattern "
-                                                        << static_cast<int>(pattern) << ", " << percent << "%");
+                        SCOPED_TRACE(testing::Message() << kernels[k]->name << ", samples " << samples
+                                                        << ", pattern " << static_cast<int>(pattern) << ", "
+                                                        << percent << "%");
                         uint8_t got[line_samples];
                         std::memcpy(got, before, sizeof got);
                         ASSERT_EQ(kernels[k]->run({bytes.data(), bytes.data() + mask, mask, got}), j);
