@@ -4,6 +4,8 @@
 #include <atomic>
 #include <bit>
 
+#include "kernels.h"
+
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #include <immintrin.h>
 #define RADAR_DECODE_VECTOR 1
@@ -249,28 +251,14 @@ bool runs_here(const DecodeKernel &k) {
     return k.run != nullptr;
 }
 
-// The best kernel this processor runs, chosen on first use.
+// The widest kernel this processor runs, chosen on first use.
 std::atomic<std::size_t (*)(const Changes &)> chosen{nullptr};
 
-std::size_t (*best_kernel())(const Changes &) {
-    auto run = chosen.load(std::memory_order_relaxed);
-    if (run == nullptr) {
-        run = &changes_scalar;
-        for (const DecodeKernel &k : kernels)
-            if (runs_here(k)) run = k.run;
-        chosen.store(run, std::memory_order_relaxed);
-    }
-    return run;
-}
+std::size_t (*best_kernel())(const Changes &) { return widest_kernel(kernels, &runs_here, chosen); }
 
 }  // namespace
 
-std::size_t decode_kernels(const DecodeKernel *(&out)[4]) {
-    std::size_t n = 0;
-    for (const DecodeKernel &k : kernels)
-        if (runs_here(k) && n < 4) out[n++] = &k;
-    return n;
-}
+std::size_t decode_kernels(const DecodeKernel *(&out)[4]) { return kernels_that_run(kernels, &runs_here, out); }
 
 DatagramHeader read_header(const uint8_t *datagram) {
     const uint16_t samples_and_scale = little_endian(datagram + 12);

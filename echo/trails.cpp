@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 
+#include "kernels.h"
 #include "platform/thread.h"
 #include "radar.h"
 #include "session/session.h"
@@ -246,28 +247,14 @@ bool runs_here(const OverlayKernel &k) {
     return k.run != nullptr;
 }
 
-// The best kernel this processor runs, chosen on first use.
+// The widest kernel this processor runs, chosen on first use.
 std::atomic<bool (*)(const TrailStep &)> chosen{nullptr};
 
-bool (*best_kernel())(const TrailStep &) {
-    auto run = chosen.load(relaxed);
-    if (run == nullptr) {
-        run = &overlay_scalar;
-        for (const OverlayKernel &k : kernels)
-            if (runs_here(k)) run = k.run;
-        chosen.store(run, relaxed);
-    }
-    return run;
-}
+bool (*best_kernel())(const TrailStep &) { return widest_kernel(kernels, &runs_here, chosen); }
 
 }  // namespace
 
-std::size_t overlay_kernels(const OverlayKernel *(&out)[4]) {
-    std::size_t n = 0;
-    for (const OverlayKernel &k : kernels)
-        if (runs_here(k) && n < 4) out[n++] = &k;
-    return n;
-}
+std::size_t overlay_kernels(const OverlayKernel *(&out)[4]) { return kernels_that_run(kernels, &runs_here, out); }
 
 int16_t set_trail_time(uint16_t seconds) {
     if (seconds & 0x8000) return RADAR_REFUSED;
