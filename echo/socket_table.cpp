@@ -1,7 +1,6 @@
 #include "socket_table.h"
 
 #include <atomic>
-#include <cstdio>
 
 #include "platform/net.h"
 
@@ -49,6 +48,19 @@ void close_when_free(SocketHandle handle) {
 }
 
 bool valid(int slot) { return slot >= 0 && slot < slot_count; }
+
+// The sender as "%d.%d.%d.%d" text, written out by hand: this runs for every
+// datagram, and a formatted print costs a fair part of a receive.
+void dotted(const uint8_t (&octets)[4], char (&text)[address_text_size]) {
+    char *at = text;
+    for (int i = 0; i < 4; ++i) {
+        const unsigned v = octets[i];
+        if (v >= 100) *at++ = static_cast<char>('0' + v / 100);
+        if (v >= 10) *at++ = static_cast<char>('0' + v / 10 % 10);
+        *at++ = static_cast<char>('0' + v % 10);
+        *at++ = i < 3 ? '.' : '\0';
+    }
+}
 
 void initialise_once() {
     if (initialised.load()) return;
@@ -107,8 +119,7 @@ int receive(int slot, uint8_t *buffer, std::size_t size, char (&address)[address
     const int64_t length = platform::receive_datagram(handle, buffer, size, sender);
     if (receives_in_flight.fetch_sub(1) == 1) release_closed_sockets();
     if (length < 0) return receive_failed;
-    std::snprintf(address, address_text_size, "%d.%d.%d.%d", sender[0], sender[1], sender[2],
-                  sender[3]);
+    dotted(sender, address);
     return static_cast<int>(length);
 }
 

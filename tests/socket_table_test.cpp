@@ -158,7 +158,7 @@ TEST_F(SocketTable, ABindThatFailsLeavesTheSlotFree) {
 
 TEST_F(SocketTable, TheSenderIsWrittenAsDottedText) {
     ASSERT_EQ(open_slot(0, port), 0);
-    for (const char *sender : {"127.0.0.1", "127.0.0.2", "127.1.22.3", "127.255.255.254"}) {
+    for (const char *sender : {"127.0.0.1", "127.0.0.2", "127.1.22.3", "127.10.99.100", "127.255.255.254"}) {
         // Where every loopback datagram leaves from 127.0.0.1, that is the
         // only sender there is to see.
         if (!echo_support::senders_kept() && std::strcmp(sender, "127.0.0.1") != 0) continue;
