@@ -143,6 +143,8 @@ __attribute__((target("ssse3"))) inline __m128i spread_nibbles(__m128i eight_byt
 __attribute__((target("ssse3,popcnt"))) std::size_t changes_ssse3(const Changes &c) {
     const uint8_t *const bits = c.bits, *const levels = c.levels;
     uint8_t *const line = c.line;
+    // The marks counted as marked_samples does, but with the population
+    // count instruction, which this kernel may use and that one may not.
     std::size_t marked = 0;
     for (std::size_t i = 0; i < c.mask; i += 8)
         marked += static_cast<std::size_t>(
