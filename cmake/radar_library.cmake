@@ -47,7 +47,8 @@ target_include_directories(radar PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/in
 if(NOT WIN32)
   set_target_properties(radar PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 endif()
-target_link_libraries(radar PRIVATE Threads::Threads)
+# The platform seam pins the library in memory with the dynamic loader's calls.
+target_link_libraries(radar PRIVATE Threads::Threads ${CMAKE_DL_LIBS})
 if(WIN32)
   # radar.dll: the exports and their decorations come from the .def file, which
   # is shipped beside the import library for callers.
@@ -99,7 +100,7 @@ endif()
 add_library(radar_internal STATIC $<TARGET_OBJECTS:radar_objects> $<TARGET_OBJECTS:radar_platform>)
 target_include_directories(radar_internal PUBLIC
   ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/orvane ${CMAKE_SOURCE_DIR})
-target_link_libraries(radar_internal PUBLIC Threads::Threads)
+target_link_libraries(radar_internal PUBLIC Threads::Threads ${CMAKE_DL_LIBS})
 if(WIN32)
   target_link_libraries(radar_internal PUBLIC ws2_32)
 endif()

@@ -4,6 +4,7 @@
 
 #include "decoder.h"
 #include "orvane.h"
+#include "platform/module.h"
 #include "platform/thread.h"
 #include "radar.h"
 #include "recording.h"
@@ -20,6 +21,9 @@ namespace {
 
 constexpr uint16_t nibble_zero = 240;
 constexpr uint32_t idle_ms = 10;
+// While receives fail, the echo socket is asked for again once every this
+// many waits: about once a second.
+constexpr int waits_per_retry = 100;
 
 std::atomic<RadarEchoFunc> echo_callback{nullptr};
 std::atomic<bool> echo_started{false};
@@ -31,7 +35,8 @@ struct Receiver {
     uint8_t overlay[line_samples];
     uint16_t mode = 0, previous_mode = 0;
     uint16_t previous_scale = 0, previous_samples = 0;
-    int failures_in_a_row = 0;
+    bool failed_before = false;  // the pass before also failed its receive
+    int waits = 0;               // waits since the echo socket was last asked for
 };
 Receiver receiver;
 
@@ -106,6 +111,16 @@ void decode(Receiver &r, const uint8_t *datagram, const recording::Framed &frame
     }
 }
 
+// Receives that keep failing mostly mean there is no echo socket: the port
+// was taken by another program when it was opened. Once a second the port
+// is asked for again, so the live echo comes back by itself once it is free.
+void wait_after_failure(Receiver &r) {
+    platform::sleep_ms(idle_ms);
+    if (++r.waits < waits_per_retry) return;
+    r.waits = 0;
+    recording::retry_echo_socket();
+}
+
 void receiver_thread(void *) {
     platform::set_current_priority(platform::Priority::highest);
     const RadarEchoFunc callback = echo_callback.load();
@@ -126,10 +141,12 @@ void receiver_thread(void *) {
         if (length < 0) {
             // A socket that fails at once, pass after pass, must not make the
             // thread spin: from the second failure in a row, wait a little.
-            if (++r.failures_in_a_row > 1) platform::sleep_ms(idle_ms);
+            if (r.failed_before) wait_after_failure(r);
+            r.failed_before = true;
             continue;
         }
-        r.failures_in_a_row = 0;
+        r.failed_before = false;
+        r.waits = 0;
         if (length == 0) continue;
         take_datagram(r.datagram, static_cast<std::size_t>(length), r.mode, callback);
     }
@@ -159,12 +176,18 @@ RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarEchoFunc(RadarEchoFunc callback) {
     // the same buffers.
     if (echo_started.exchange(true)) return RADAR_OK;
     echo_callback.store(callback);
-    echo_slot.store(open_free_slot(echo_port));
+    const int slot = open_free_slot(echo_port);
+    echo_slot.store(slot);
     start_ring();
     recording::start();
+    // The threads run this library's code until the process ends: it must
+    // stay loaded whatever the application unloads.
+    radar::platform::pin_library();
     radar::platform::start_thread(&receiver_thread, nullptr);
     radar::platform::start_thread(&aging_thread, nullptr);
-    return RADAR_OK;
+    // The threads start even without the port: playback works, and the
+    // receiver asks for the port again until it gets it.
+    return slot < 0 ? static_cast<int16_t>(slot) : RADAR_OK;
 }
 
 RADAR_EXPORT int16_t RADAR_API OrvaneSetTrailTime(uint16_t seconds) { return set_trail_time(seconds); }

@@ -158,6 +158,15 @@ std::size_t read_playback(uint8_t (&buffer)[datagram_capacity], uint16_t &mode) 
     return length;
 }
 
+void retry_echo_socket() {
+    // Under the file lock, like the playback exports that close and reopen
+    // the socket, so that a retry never opens a socket that playback has
+    // just closed, nor replaces the one its end has opened.
+    platform::Held held(file_lock);
+    if (playback_state.load() != state_live || echo_slot.load() >= 0) return;
+    echo_slot.store(open_free_slot(echo_port));
+}
+
 void forget_look_ahead() {
     if (!look_ahead.load()) return;
     platform::Held held(file_lock);

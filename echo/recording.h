@@ -38,6 +38,13 @@ constexpr int no_look_ahead = -1;
 // datagram. The caller holds the file lock when the file is shared.
 std::size_t read_datagram(std::FILE *from, uint8_t (&buffer)[datagram_capacity], int &ahead);
 
+// Opens the echo socket again when it is missing while the stream is live:
+// the port was taken by another program when the echo side started or when
+// playback ended. Does nothing during playback (the socket stays closed then)
+// or when the socket is open. The receiver calls it about once a second
+// while its receives fail.
+void retry_echo_socket();
+
 // A live pass forgets the playback look-ahead, so the next playback starts at
 // the first byte of its file.
 void forget_look_ahead();

@@ -26,6 +26,10 @@
  *     in ten-thousandths of a unit (sent as "1.2345"), unless a function says
  *     otherwise. 16-bit values are unsigned unless declared int16_t, so -1
  *     passed for an unsigned value is 65535 and fails every range.
+ *   - Loading the library does no work. Once a session is opened
+ *     (OrvaneInitRadarFunc) or the echo started (OrvaneInitRadarEchoFunc),
+ *     threads run the library's code, so it stays loaded until the process
+ *     ends: FreeLibrary or dlclose no longer unloads it.
  *
  * This header compiles as C99 and as C++.
  */
@@ -117,6 +121,9 @@ typedef void(RADAR_CALLBACK *RadarEchoFunc)(EchoLineRecord *line);
  * "_"). Keeps `notify` (or none) and, when one is given, makes the named
  * station the radar source; then registers the library with the network
  * library. May be called again: each success replaces the notify callback.
+ * From the first success on the library stays loaded until the process ends
+ * (the network library calls into it): FreeLibrary or dlclose does not
+ * unload it.
  * Returns RADAR_OK, or RADAR_REFUSED for a null or bad name (nothing
  * changes). */
 RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarFunc(const char *name, RadarNotifyFunc notify);
@@ -975,7 +982,14 @@ RADAR_EXPORT int16_t RADAR_API OrvanePutArpaAlarmStop(uint16_t kind);
 
 /** Starts the echo side: keeps `callback` (null: lines go to the echo ring,
  * fetched with OrvaneGetRadarEchoData), opens UDP port 10024 and starts the
- * receiver and trail-aging threads. Call once. Returns RADAR_OK.
+ * receiver and trail-aging threads. Call once (a second call does nothing and
+ * returns RADAR_OK). Returns RADAR_OK, or a negative status when the port
+ * could not be opened (RADAR_OUT_OF_RANGE, -2, when another program holds
+ * it). The threads start either way, so playback works, and the receiver
+ * asks for the port again about once a second until it gets it: the live
+ * echo then arrives without a further call.
+ * From this call on the library stays loaded until the process ends (its
+ * threads run its code): FreeLibrary or dlclose does not unload it.
  * A datagram is decoded within the bytes received; its word count (bytes
  * 8-9) is not read, so bytes after its last line are left alone. One that is
  * shorter than its 14-byte header, has more than 512 samples a line or whose
@@ -1031,7 +1045,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneRecStartRadarEchoOneScreen(const char *path
  * RADAR_OK, or RADAR_REFUSED while recording or when the file does not open. */
 RADAR_EXPORT int16_t RADAR_API OrvaneReadStartRadarEcho(const char *path);
 
-/** Ends playback and returns to the live echo. RADAR_OK, or RADAR_REFUSED while
+/** Ends playback and returns to the live echo, opening UDP port 10024 again
+ * (when another program has taken it meanwhile, the receiver asks for it
+ * about once a second until it gets it). RADAR_OK, or RADAR_REFUSED while
  * recording or when no playback was started. */
 RADAR_EXPORT int16_t RADAR_API OrvaneReadEndRadarEcho(void);
 /** @} */

@@ -7,6 +7,7 @@
 
 #include "incoming/dispatch.h"
 #include "orvane.h"
+#include "platform/module.h"
 #include "radar.h"
 #include "station_name.h"
 
@@ -61,6 +62,9 @@ RADAR_EXPORT int16_t RADAR_API OrvaneInitRadarFunc(const char *name, RadarNotify
     // callback is registered, so a message that arrives at once finds it.
     notify_callback.store(notify, std::memory_order_release);
     if (notify != nullptr) SetRadarSource(copy.text);
+    // The network library's thread calls back into this code from now on,
+    // so the library must not be unloaded under it.
+    radar::platform::pin_library();
     SetConvRadFunc(&radar::incoming::conversion_callback);
     SetEndRadFunc(&end_callback);
     return RADAR_OK;
