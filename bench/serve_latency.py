@@ -102,8 +102,10 @@ class Client:
     """A WebSocket client that reads frame headers and the first line of each
     binary frame, and skips the rest."""
 
-    def __init__(self, port, deflate):
-        self.sock = socket.create_connection(("127.0.0.1", port))
+    def __init__(self, port, deflate, source="127.0.0.1"):
+        # The server allows each client address a bounded number of
+        # connections: clients of their own come from addresses of their own.
+        self.sock = socket.create_connection(("127.0.0.1", port), source_address=(source, 0))
         offer = "Sec-WebSocket-Extensions: permessage-deflate\r\n" if deflate else ""
         key = base64.b64encode(os.urandom(16)).decode()
         self.sock.sendall((f"GET /ws HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
@@ -174,7 +176,7 @@ def run(radarctl, clients, seconds, deflate):
             if "listening on" in line:
                 port = int(line.rsplit(":", 1)[1].strip(" /\n"))
         threading.Thread(target=lambda: server.stdout.read(), daemon=True).start()
-        readers = [Client(port, deflate) for _ in range(clients)]
+        readers = [Client(port, deflate, f"127.0.1.{1 + i}") for i in range(clients)]
         selector = selectors.DefaultSelector()
         for r in readers:
             selector.register(r.sock, selectors.EVENT_READ, r)

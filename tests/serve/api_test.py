@@ -15,7 +15,8 @@ import websockets
 import serve_support as s
 
 STATUS_TYPES = {"version": str, "source": str, "source_status": int, "lines_received": int,
-                "lines_sent": int, "lines_dropped": int, "clients": int}
+                "lines_sent": int, "lines_dropped": int, "clients": int, "echo_age_s": (float, type(None)),
+                "echo_state": str, "playback_ended": bool}
 TYPE_RANGES = {"u16": (0, 65535), "s16": (-32768, 32767), "u32": (0, 2**32 - 1),
                "s32": (-2**31, 2**31 - 1)}
 # What the simulated station announces when the library connects.
@@ -90,9 +91,12 @@ class ApiTest(unittest.TestCase):
         status = s.get_json(self.port, "/api/status")
         self.assertEqual(set(status), set(STATUS_TYPES))
         for key, kind in STATUS_TYPES.items():
-            self.assertIs(type(status[key]), kind, key)
+            self.assertIn(type(status[key]), kind if isinstance(kind, tuple) else (kind,), key)
         self.assertEqual(status["source"], "sim")
         self.assertEqual(status["source_status"], 2)
+        self.assertEqual(status["echo_state"], "live")
+        self.assertLess(status["echo_age_s"], 2)
+        self.assertEqual(s.get_json(self.port, "/api/alarms"), {"alarms": []})
 
     def test_schema_has_every_group_of_the_header(self):
         groups, gets = header_groups()
@@ -155,7 +159,11 @@ class ApiTest(unittest.TestCase):
             ('{"values": [3]}', None), ('{"values": [3, 77, 1]}', None),
             ('{"values": ["3", 77]}', "mode"), ('{"values": [3, 77.5]}', "level"),
             ('{"values": [true, 77]}', "mode"), ('{"values": [-1, 77]}', "mode"),
-            ('{"values": [3, 101]}', "level"), ('{"values": [4, 77]}', "mode")]
+            ('{"values": [3, 101]}', "level"), ('{"values": [4, 77]}', "mode"),
+            # Numbers no 64-bit integer holds are named as they were sent.
+            ('{"values": [3, 18446744073709551615]}', "level: 18446744073709551615 is outside 0-100"),
+            ('{"values": [3, 99999999999999999999]}', "level: 99999999999999999999 is outside 0-100"),
+            ('{"values": [3, 1e400]}', "level: 1e400 is outside 0-100")]
         ws = self.events()
         try:
             before = s.get_json(self.port, "/api/settings")["RadarGain"]["values"]
@@ -199,9 +207,13 @@ class ApiTest(unittest.TestCase):
         status, headers, page = s.request(self.port, "GET", "/")
         self.assertEqual(status, 200)
         self.assertTrue(headers["Content-Type"].startswith("text/html"))
+        # No other site may frame the page or feed it scripts.
+        self.assertIn("frame-ancestors 'none'", headers["Content-Security-Policy"])
+        self.assertIn("default-src 'self'", headers["Content-Security-Policy"])
+        self.assertEqual(headers["X-Frame-Options"], "DENY")
         self.assertIn(b"<html", page.lower())
-        for name, kind in [("app.js", "javascript"), ("ppi.js", "javascript"),
-                           ("panel.js", "javascript"), ("style.css", "text/css")]:
+        for name, kind in [("app.js", "javascript"), ("ppi.js", "javascript"), ("panel.js", "javascript"),
+                           ("watch.js", "javascript"), ("style.css", "text/css")]:
             status, headers, body = s.request(self.port, "GET", "/" + name)
             self.assertEqual(status, 200, name)
             self.assertIn(kind, headers["Content-Type"], name)
@@ -211,7 +223,7 @@ class ApiTest(unittest.TestCase):
         asyncio.run(self.stream())
 
     async def stream(self):
-        url = f"ws://127.0.0.1:{self.port}/ws"
+        url = f"ws://127.0.0.1:{self.port}/ws?from=test"  # a query string is no reason to refuse
         async with websockets.connect(url, compression="deflate", max_size=None) as ws:
             self.assertIn("permessage-deflate", ws.response_headers.get("Sec-WebSocket-Extensions", ""))
             first = [json.loads(await asyncio.wait_for(ws.recv(), 5)) for _ in self.initial]
@@ -225,7 +237,8 @@ class ApiTest(unittest.TestCase):
                     event = json.loads(message)
                     if event["type"] == "status":
                         statuses.append(time.monotonic())
-                        self.assertEqual(set(event) - {"type"}, set(STATUS_TYPES))
+                        self.assertEqual(set(event) - {"type"}, set(STATUS_TYPES) | {"client_lines_dropped"})
+                        self.assertEqual(event["client_lines_dropped"], 0)
                     continue
                 for sweep, offset, scale, data in s.decode_lines(message):
                     self.assertTrue(sweep < 8192 and offset < 8192 and scale < 64)

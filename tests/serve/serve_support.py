@@ -14,6 +14,7 @@ import socket
 import struct
 import subprocess
 import sys
+import threading
 import time
 import unittest
 
@@ -57,16 +58,20 @@ def echo_port_free():
 
 
 class Server:
-    """`radarctl serve --sim` on a free port."""
+    """`radarctl serve` on a free port: by default `--sim` with the test token.
+    Its standard error is kept in `errors` (and passed on)."""
 
-    def __init__(self):
+    def __init__(self, source=("--sim",), token_args=("--token", TOKEN), env=None, wait_for_port=True):
         # Another program's server outside CTest may hold the echo port.
-        wait_for(echo_port_free, 120, f"free UDP port {ECHO_PORT}")
+        if wait_for_port:
+            wait_for(echo_port_free, 120, f"free UDP port {ECHO_PORT}")
         self.proc = subprocess.Popen(
-            [RADARCTL, "serve", "--sim", "--listen", "127.0.0.1:0", "--token", TOKEN],
-            stdout=subprocess.PIPE, bufsize=0)
+            [RADARCTL, "serve", *source, "--listen", "127.0.0.1:0", *token_args],
+            stdout=subprocess.PIPE, stderr=subprocess.PIPE, bufsize=0, env=env)
         self.pid = self.proc.pid
         self.terminated = False
+        self.errors = []
+        threading.Thread(target=self._keep_errors, daemon=True).start()
         out, deadline = b"", time.monotonic() + 10
         while out.count(b"\n") < 2 and select.select(
                 [self.proc.stdout], [], [], max(0, deadline - time.monotonic()))[0]:
@@ -75,11 +80,18 @@ class Server:
                 break
             out += chunk
         m = re.search(rb"^radarctl serve: listening on http://127\.0\.0\.1:(\d+)/\n"
-                      rb"radarctl serve: control token (\S+)\n", out)
-        if not m or m.group(2).decode() != TOKEN:
+                      rb"radarctl serve: control token (.+)\n", out)
+        if not m:
             self.proc.kill()
-            raise AssertionError(f"unexpected start lines: {out!r}")
+            raise AssertionError(f"unexpected start lines: {out!r} {self.errors}")
         self.port = int(m.group(1))
+        self.token_line = m.group(2).decode()
+
+    def _keep_errors(self):
+        for line in self.proc.stderr:
+            text = line.decode(errors="replace")
+            self.errors.append(text)
+            sys.stderr.write(text)
 
     def terminate(self):
         """SIGTERM, once: a second one could come after the server stopped listening for it."""
@@ -102,9 +114,57 @@ class Server:
             return int(re.search(r"VmRSS:\s+(\d+) kB", f.read()).group(1))
 
 
-def request(port, method, path, body=None, token=None, headers=None):
-    """One request on its own connection: (status, headers, body bytes)."""
-    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+class Sim:
+    """`radarctl sim` in a process of its own: a radar whose echo can be
+    stopped (SIGSTOP: the command link stays up, nothing is sent) and resumed."""
+
+    def __init__(self, rpm=24):
+        self.proc = subprocess.Popen([RADARCTL, "sim", "--rpm", str(rpm)], stdout=subprocess.PIPE)
+        line = self.proc.stdout.readline()
+        m = re.search(rb"commands on 127\.0\.0\.1:(\d+)", line)
+        if not m:
+            self.proc.kill()
+            raise AssertionError(f"unexpected sim line: {line!r}")
+        self.port = int(m.group(1))
+
+    def serve_args(self):
+        return ("--station", "RADARSIM", "--host", "127.0.0.1", "--port", str(self.port))
+
+    def pause(self):
+        self.proc.send_signal(signal.SIGSTOP)
+
+    def resume(self):
+        self.proc.send_signal(signal.SIGCONT)
+
+    def stop(self):
+        self.resume()
+        self.proc.terminate()
+        self.proc.wait(10)
+        self.proc.stdout.close()
+
+
+def recording(path, datagrams=400, lines_per_datagram=8, step=2):
+    """Writes a recording of echo datagrams: sweeps `step` apart, scale code 5,
+    64 samples, a band of level 5 at samples 16-31; returns its revolutions' count."""
+    sweep = 0
+    with open(path, "wb") as f:
+        for _ in range(datagrams):
+            body = b""
+            for _ in range(lines_per_datagram):
+                mask = bytes([0, 0, 0xFF, 0xFF, 0, 0, 0, 0])  # samples 16-31
+                body += struct.pack("<HH", sweep % 8192, 0x8000) + mask + bytes([0x55] * 8)
+                sweep += step
+            header = struct.pack("<BBH", lines_per_datagram, 1, 64 | (5 << 10))
+            words = (len(header) + len(body)) // 2
+            f.write(bytes(8) + struct.pack("<H", words) + header + body)
+    return sweep / 8192
+
+
+def request(port, method, path, body=None, token=None, headers=None, source=None):
+    """One request on its own connection, from the address `source` if given:
+    (status, headers, body bytes)."""
+    conn = http.client.HTTPConnection("127.0.0.1", port, timeout=10,
+                                      source_address=(source, 0) if source else None)
     h = dict(headers or {})
     if token is not None:
         h["Authorization"] = "Bearer " + token
@@ -161,14 +221,23 @@ class WebSocket:
     """A client without extensions over a plain socket, for raw control."""
     GUID = "258EAFA5-E914-47DA-95CA-C5AB0DC85B11"
 
-    def __init__(self, port, rcvbuf=None, seconds=10):
+    def __init__(self, port, rcvbuf=None, seconds=10, path="/ws", source=None):
         self.sock = socket.socket()
         if rcvbuf:
             self.sock.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, rcvbuf)
+        if source:
+            self.sock.bind((source, 0))
         self.sock.settimeout(seconds)
+        try:
+            self._open(port, path)
+        except BaseException:
+            self.sock.close()
+            raise
+
+    def _open(self, port, path):
         self.sock.connect(("127.0.0.1", port))
         key = base64.b64encode(os.urandom(16)).decode()
-        self.sock.sendall((f"GET /ws HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
+        self.sock.sendall((f"GET {path} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
                            f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
                            "Sec-WebSocket-Version: 13\r\n\r\n").encode())
         self.buf = b""

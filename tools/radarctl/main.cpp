@@ -61,9 +61,13 @@ const Command commands[] = {
      "radarctl serve --sim [--rpm N]\n"
      "radarctl serve --station NAME --host A --port P\n"
      "radarctl serve --play FILE [--rpm N] [--loop]\n"
-     "    each with [--listen ADDR:PORT] [--token T] [--trails SECONDS]",
+     "    each with [--listen ADDR:PORT] [--token T | --token-file FILE] [--trails SECONDS]",
      "serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
-     "(default 127.0.0.1:8080; see docs/server.md)",
+     "(default 127.0.0.1:8080). Changes need the control token, 12-128 printable\n"
+     "characters: --token T (visible to anyone who lists the processes, as with ps),\n"
+     "--token-file FILE (its first line) or the RADARCTL_TOKEN environment variable;\n"
+     "without them a random one is made and printed. The server's manual is\n"
+     "docs/server.md",
 #if RADARCTL_SERVE
      radarctl::run_serve},
 #else

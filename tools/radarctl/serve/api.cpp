@@ -2,7 +2,10 @@
 // the viewer's files. Every answer is JSON but the files; every error is
 // {"error": "..."} with a 4xx status.
 #include <cctype>
+#include <chrono>
+#include <cstdio>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +16,7 @@
 #include "server.h"
 #include "sim.h"
 #include "static_files.h"
+#include "values_body.h"
 
 namespace radarctl::serve {
 namespace {
@@ -22,20 +26,36 @@ using json = nlohmann::json;
 constexpr int range_steps = 18;
 constexpr int sweeps = 8192, samples = 512;
 
-Response make(const Request &request, http::status status, std::string body,
+// The viewer's page may load only its own files and talk only to this
+// server, and no other site may frame it (a page that hides the viewer
+// under its own buttons).
+constexpr const char *content_policy =
+    "default-src 'self'; img-src 'self' data:; connect-src 'self'; object-src 'none'; "
+    "base-uri 'none'; form-action 'self'; frame-ancestors 'none'";
+
+Response make(http::status status, unsigned version, bool keep_alive, std::string body,
               const char *type = "application/json") {
-    Response r{status, request.version()};
+    Response r{status, version};
     r.set(http::field::server, "radarctl serve");
     r.set(http::field::content_type, type);
     r.set(http::field::access_control_allow_origin, "*");
     r.set(http::field::cache_control, "no-store");
-    r.keep_alive(request.keep_alive());
+    r.set("Content-Security-Policy", content_policy);
+    r.set("X-Frame-Options", "DENY");
+    r.set("X-Content-Type-Options", "nosniff");
+    r.set("Referrer-Policy", "no-referrer");
+    r.keep_alive(keep_alive);
     r.body() = std::move(body);
     return r;
 }
 
+Response make(const Request &request, http::status status, std::string body,
+              const char *type = "application/json") {
+    return make(status, request.version(), request.keep_alive(), std::move(body), type);
+}
+
 Response error(const Request &request, http::status status, const std::string &why) {
-    return make(request, status, json{{"error", why}}.dump());
+    return error_response(status, request.version(), request.keep_alive(), why);
 }
 
 json rgb(Rgb c) { return json::array({c.r, c.g, c.b}); }
@@ -88,10 +108,7 @@ bool same_token(std::string_view given, const std::string &token) {
     return differ == 0;
 }
 
-bool authorised(const Request &request, const std::string &token) {
-    const auto found = request.find(http::field::authorization);
-    if (found == request.end()) return false;
-    const std::string_view value = found->value();
+bool authorised(std::string_view value, const std::string &token) {
     // The scheme's name is matched without regard to case, as HTTP has it.
     constexpr std::string_view bearer = "bearer ";
     if (value.size() < bearer.size()) return false;
@@ -100,33 +117,47 @@ bool authorised(const Request &request, const std::string &token) {
     return same_token(value.substr(bearer.size()), token);
 }
 
+// Whether a change may go ahead: nothing, or the answer that refuses it. An
+// address that has sent too many wrong tokens waits (429) before any token
+// of it is looked at, the right one too: otherwise the wait would not slow
+// a guesser down.
+std::optional<Response> refusal(const Request &request, Context &context, const Address &peer) {
+    const auto now = Tries::Clock::now();
+    if (const auto wait = context.tries.wait(peer, now); wait.count() > 0) {
+        Response r = error(request, http::status::too_many_requests,
+                           "too many wrong tokens from " + peer.to_string() + ": try again in " +
+                               std::to_string(wait.count()) + " s");
+        r.set(http::field::retry_after, std::to_string(wait.count()));
+        return r;
+    }
+    const auto found = request.find(http::field::authorization);
+    const bool given = found != request.end();
+    if (given && authorised(found->value(), context.options.token)) {
+        context.tries.succeeded(peer);
+        return std::nullopt;
+    }
+    // No token at all is no guess; a wrong one is counted and logged.
+    if (given) {
+        int in_a_row = 0;
+        const auto wait = context.tries.failed(peer, now, in_a_row);
+        std::fprintf(stderr, "radarctl serve: wrong token from %s (%d in a row)", peer.to_string().c_str(), in_a_row);
+        if (wait.count() > 0) std::fprintf(stderr, "; its changes wait %lld s", static_cast<long long>(wait.count()));
+        std::fputc('\n', stderr);
+    }
+    return error(request, http::status::unauthorized, "a valid \"Authorization: Bearer TOKEN\" is needed");
+}
+
 // POST /api/settings/STEM (kind S) and /api/request/STEM (kind R).
-Response order(const Request &request, Context &context, std::string_view stem, uint16_t kind) {
-    if (!authorised(request, context.options.token))
-        return error(request, http::status::unauthorized, "a valid \"Authorization: Bearer TOKEN\" is needed");
+Response order(const Request &request, Context &context, const Address &peer, std::string_view stem,
+               uint16_t kind) {
+    if (auto refused = refusal(request, context, peer)) return std::move(*refused);
     const Group *group = find_group(stem);
     if (group == nullptr) return error(request, http::status::not_found, "no group " + std::string(stem));
     std::vector<int64_t> values(group->fields.size(), 0);
     const bool body_needed = kind == RADAR_KIND_ORDER;
     if (body_needed || !request.body().empty()) {
-        const json body = json::parse(request.body(), nullptr, false);
-        if (body.is_discarded() || !body.is_object()) return error(request, http::status::bad_request, "the body is not a JSON object");
-        const auto found = body.find("values");
-        if (found == body.end() || !found->is_array())
-            return error(request, http::status::bad_request, "the body has no \"values\" array");
-        if (found->size() != group->fields.size())
-            return error(request, http::status::bad_request,
-                         std::string(group->stem) + " takes " + std::to_string(group->fields.size()) +
-                             " values, not " + std::to_string(found->size()));
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const json &v = (*found)[i];
-            if (!v.is_number_integer())
-                return error(request, http::status::bad_request,
-                             std::string(group->fields[i].name) + ": an integer is needed, from " +
-                                 std::to_string(group->min(i)) + " to " + std::to_string(group->max(i)));
-            values[i] = v.is_number_unsigned() && v.get<uint64_t>() > INT64_MAX ? INT64_MAX : v.get<int64_t>();
-        }
-        if (const auto why = check_values(*group, values)) return error(request, http::status::bad_request, *why);
+        if (const auto why = read_values(request.body(), *group, values))
+            return error(request, http::status::bad_request, *why);
     } else if (!group->fields.empty()) {
         // A request without a body asks with the values the record holds.
         values = read_group(*group).front().values;
@@ -137,20 +168,40 @@ Response order(const Request &request, Context &context, std::string_view stem, 
     return make(request, http::status::ok, json{{"status", status}}.dump());
 }
 
+// POST /api/alarms/ID/ack.
+Response acknowledge(const Request &request, Context &context, const Address &peer, std::string_view id) {
+    if (auto refused = refusal(request, context, peer)) return std::move(*refused);
+    uint64_t number = 0;
+    const bool digits = !id.empty() && id.size() <= 18 && id.find_first_not_of("0123456789") == std::string_view::npos;
+    if (digits) number = std::stoull(std::string(id));
+    if (!digits || !context.alarms.acknowledge(number))
+        return error(request, http::status::not_found, "no alarm " + std::string(id) + " is up");
+    return make(request, http::status::ok, json{{"id", number}, {"acknowledged", true}}.dump());
+}
+
 }  // namespace
+
+Response error_response(http::status status, unsigned version, bool keep_alive, const std::string &why) {
+    return make(status, version, keep_alive,
+                json{{"error", why}}.dump(-1, ' ', false, json::error_handler_t::replace));
+}
+
+std::string_view path_of(std::string_view target) { return target.substr(0, target.find('?')); }
 
 std::string status_json(Context &context) {
     char version[16] = {};
     OrvaneGetRadarDllVersionNo(version);
     const Bridge &b = Bridge::instance();
-    return json{{"version", version},
-                {"source", context.options.source},
-                {"source_status", OrvaneGetRadarSourceStatus()},
-                {"lines_received", b.lines_received()},
-                {"lines_sent", context.hub.counters.lines_sent},
-                {"lines_dropped", context.hub.counters.lines_dropped + b.lines_dropped()},
-                {"clients", context.hub.clients()}}
-        .dump();
+    json status = {{"version", version},
+                   {"source", context.options.source},
+                   {"source_status", OrvaneGetRadarSourceStatus()},
+                   {"lines_received", b.lines_received()},
+                   {"lines_sent", context.hub.counters.lines_sent},
+                   {"lines_dropped", context.hub.counters.lines_dropped + b.lines_dropped()},
+                   {"clients", context.hub.clients()},
+                   {"playback_ended", context.options.source == "playback" && b.playback_at_end()}};
+    EchoWatch::describe(status, std::chrono::steady_clock::now(), b.last_line());
+    return status.dump();
 }
 
 // The setting events of every group `wanted` picks, one per reading.
@@ -173,9 +224,8 @@ std::vector<std::string> setting_events_for(int32_t code) {
     return events_of([code](const Group &g) { return g.wire == code || g.code == code; });
 }
 
-Response answer(const Request &request, Context &context) {
-    const std::string_view target = request.target();
-    const std::string_view path = target.substr(0, target.find('?'));
+Response answer(const Request &request, Context &context, const Address &peer) {
+    const std::string_view path = path_of(request.target());
     const auto method = request.method();
     if (method == http::verb::options) {
         Response r = make(request, http::status::no_content, "");
@@ -188,11 +238,19 @@ Response answer(const Request &request, Context &context) {
     if (is_order) {
         if (method != http::verb::post) return error(request, http::status::method_not_allowed, "POST only");
         return path.starts_with(settings_prefix)
-                   ? order(request, context, path.substr(settings_prefix.size()), RADAR_KIND_ORDER)
-                   : order(request, context, path.substr(request_prefix.size()), RADAR_KIND_REQUEST);
+                   ? order(request, context, peer, path.substr(settings_prefix.size()), RADAR_KIND_ORDER)
+                   : order(request, context, peer, path.substr(request_prefix.size()), RADAR_KIND_REQUEST);
+    }
+    constexpr std::string_view alarms_prefix = "/api/alarms/", ack_suffix = "/ack";
+    if (path.starts_with(alarms_prefix) && path.ends_with(ack_suffix) &&
+        path.size() > alarms_prefix.size() + ack_suffix.size()) {
+        if (method != http::verb::post) return error(request, http::status::method_not_allowed, "POST only");
+        return acknowledge(request, context, peer,
+                           path.substr(alarms_prefix.size(), path.size() - alarms_prefix.size() - ack_suffix.size()));
     }
     const bool known = path == "/api/status" || path == "/api/schema" || path == "/api/settings" ||
-                       path == "/api/display" || path == "/ws" || find_file(path) != nullptr;
+                       path == "/api/display" || path == "/api/alarms" || path == "/ws" ||
+                       find_file(path) != nullptr;
     if (!known) return error(request, http::status::not_found, "nothing at " + std::string(path));
     if (method != http::verb::get)
         return error(request, http::status::method_not_allowed, "GET only");
@@ -200,6 +258,7 @@ Response answer(const Request &request, Context &context) {
     if (path == "/api/schema") return make(request, http::status::ok, schema().dump());
     if (path == "/api/settings") return make(request, http::status::ok, settings().dump());
     if (path == "/api/display") return make(request, http::status::ok, display().dump());
+    if (path == "/api/alarms") return make(request, http::status::ok, context.alarms.list().dump());
     if (path == "/ws") return error(request, http::status::bad_request, "a WebSocket upgrade is needed");
     const StaticFile *file = find_file(path);
     return make(request, http::status::ok, std::string(file->data, file->size), file->type);

@@ -1,5 +1,6 @@
 #include "bridge.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -12,7 +13,6 @@ namespace {
 constexpr int sweeps_per_turn = 8192;
 constexpr std::size_t line_header = 8;  // sweep, bearing offset, scale code, sample count
 constexpr std::size_t most_samples = 512;
-constexpr uint16_t mode_last_played = 3;
 constexpr std::size_t most_codes = 4096;
 
 void put_u16(std::string &out, uint16_t v) {
@@ -70,6 +70,8 @@ void Bridge::take_line(const EchoLineRecord &line) {
     received_.fetch_add(1, std::memory_order_relaxed);
     if (line.Mode == mode_last_played) playback_ended.store(true);
     if (rpm_.load() > 0) wait_for_pace(line);
+    last_mode_.store(line.Mode, std::memory_order_relaxed);
+    last_line_ns_.store(std::max<int64_t>(now_ns(), 1), std::memory_order_relaxed);
     const uint16_t samples = line.SampleCount > most_samples ? most_samples : line.SampleCount;
     std::lock_guard<std::mutex> held(lock_);
     if (pending_lines_ >= limits::handoff_lines) {
@@ -105,6 +107,13 @@ void Bridge::wait_for_pace(const EchoLineRecord &line) {
         return;
     }
     if (wait > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+}
+
+std::optional<std::chrono::steady_clock::time_point> Bridge::last_line() const {
+    const int64_t ns = last_line_ns_.load(std::memory_order_relaxed);
+    if (ns == 0) return std::nullopt;
+    return std::chrono::steady_clock::time_point(
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::nanoseconds(ns)));
 }
 
 std::string Bridge::take_batch(uint32_t &lines) {

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,8 +40,14 @@ class Bridge {
 
     uint64_t lines_received() const { return received_.load(); }
     uint64_t lines_dropped() const { return dropped_.load(); }
+    // When the latest line came; none before the first.
+    std::optional<std::chrono::steady_clock::time_point> last_line() const;
+    // Whether the latest line was of a playback file's last datagram: the
+    // recording has played to its end (until it is started again).
+    bool playback_at_end() const { return last_mode_.load() == mode_last_played; }
     // Set when a line of a playback file's last datagram has come.
     std::atomic<bool> playback_ended{false};
+    static constexpr uint16_t mode_last_played = 3;
 
   private:
     Bridge();
@@ -53,6 +61,8 @@ class Bridge {
     std::vector<int32_t> codes_;
     std::function<void()> wake_;
     std::atomic<uint64_t> received_{0}, dropped_{0};
+    std::atomic<int64_t> last_line_ns_{0};  // steady clock; 0: none yet
+    std::atomic<uint16_t> last_mode_{0};
 
     // Pacing, on the receiver thread only.
     std::atomic<double> rpm_{0};

@@ -18,6 +18,9 @@ class Client {
     // Queues a frame; a batch of echo lines that does not fit is dropped
     // and counted.
     virtual void send(const Frame &frame, bool binary, uint32_t lines) = 0;
+    // Queues the status event (a JSON object's text), with what this client
+    // itself lost lately added.
+    virtual void send_status(const std::string &status) = 0;
     virtual void close_going_away() = 0;
     // Closes the client when one of its writes has been stuck too long.
     virtual void check_stuck() = 0;
@@ -25,7 +28,6 @@ class Client {
 
 struct Counters {
     uint64_t lines_sent = 0, lines_dropped = 0;
-    int connections = 0;  // HTTP and WebSocket
 };
 
 class Hub {
@@ -35,6 +37,9 @@ class Hub {
     std::size_t clients() const { return clients_.size(); }
     void broadcast(const Frame &frame, bool binary, uint32_t lines) {
         for (Client *c : std::set<Client *>(clients_)) c->send(frame, binary, lines);
+    }
+    void send_status(const std::string &status) {
+        for (Client *c : std::set<Client *>(clients_)) c->send_status(status);
     }
     void close_all() {
         for (Client *c : std::set<Client *>(clients_)) c->close_going_away();

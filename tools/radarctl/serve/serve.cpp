@@ -4,17 +4,18 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
 #include <thread>
 
-#include <boost/asio/ip/udp.hpp>
-
 #include "bridge.h"
 #include "commands.h"
 #include "orvane.h"
 #include "radar.h"
+#include "serve_limits.h"
 #include "server.h"
 #include "sim.h"
 
@@ -41,10 +42,46 @@ std::string random_token() {
 }
 
 bool printable_token(const std::string &t) {
-    if (t.size() < 4 || t.size() > 128) return false;
+    if (t.size() < limits::shortest_token || t.size() > limits::longest_token) return false;
     for (char c : t)
         if (c <= ' ' || c > '~') return false;
     return true;
+}
+
+// The control token: --token (seen by anyone who lists the processes),
+// --token-file FILE (its first line), the RADARCTL_TOKEN environment
+// variable, or else a random one. `from` says where it came from; empty
+// `why` when it is good.
+std::string choose_token(const Options &o, std::string &from, std::string &why) {
+    if (o.has("--token") && o.has("--token-file")) {
+        why = "give one of --token and --token-file";
+        return {};
+    }
+    std::string token;
+    if (o.has("--token")) {
+        token = o.text("--token");
+        from = "--token";
+    } else if (o.has("--token-file")) {
+        const std::string path = o.text("--token-file");
+        std::ifstream file(path, std::ios::binary);
+        if (!file || !std::getline(file, token)) {
+            why = "--token-file: cannot read " + path;
+            return {};
+        }
+        while (!token.empty() && (token.back() == '\r' || token.back() == ' ' || token.back() == '\t'))
+            token.pop_back();
+        from = path;
+    } else if (const char *env = std::getenv("RADARCTL_TOKEN"); env != nullptr && *env != '\0') {
+        token = env;
+        from = "RADARCTL_TOKEN";
+    } else {
+        from = "random";
+        return random_token();
+    }
+    if (!printable_token(token))
+        why = "the control token (" + from + ") must be " + std::to_string(limits::shortest_token) + " to " +
+              std::to_string(limits::longest_token) + " printable characters, without spaces";
+    return token;
 }
 
 // "ADDR:PORT" into its parts.
@@ -61,17 +98,6 @@ bool split_listen(const std::string &text, std::string &address, uint16_t &port)
     if (p > 65535) return false;
     port = static_cast<uint16_t>(p);
     return true;
-}
-
-// Whether another program holds the echo port, where the library would
-// then hear nothing (its start does not tell).
-bool echo_port_taken() {
-    boost::asio::io_context io;
-    boost::asio::ip::udp::socket probe(io);
-    boost::system::error_code ec;
-    probe.open(boost::asio::ip::udp::v4(), ec);
-    if (!ec) probe.bind({boost::asio::ip::udp::v4(), echo_port}, ec);
-    return ec == boost::asio::error::address_in_use;
 }
 
 bool open_session(const std::string &station) {
@@ -92,7 +118,9 @@ void keep_looping(const std::string &file, const std::atomic<bool> &stop) {
 }  // namespace
 
 int run_serve(const std::vector<std::string> &args) {
-    const Options o(args, {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--trails"},
+    const Options o(args,
+                    {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--token-file",
+                     "--trails"},
                     {"--sim", "--loop"});
     if (!o.ok()) return bad_usage(o.error());
     if (!o.positional().empty()) return bad_usage("unexpected argument " + o.positional()[0]);
@@ -115,8 +143,9 @@ int run_serve(const std::vector<std::string> &args) {
     ServerOptions options;
     if (!split_listen(o.text("--listen", "127.0.0.1:8080"), options.address, options.port))
         return bad_usage("--listen takes ADDR:PORT");
-    options.token = o.has("--token") ? o.text("--token") : random_token();
-    if (!printable_token(options.token)) return bad_usage("--token takes 4 to 128 printable characters");
+    std::string token_from, token_problem;
+    options.token = choose_token(o, token_from, token_problem);
+    if (!token_problem.empty()) return bad_usage(token_problem);
     options.source = o.has("--sim") ? "sim" : o.has("--station") ? "station" : "playback";
 
     Server server(options);
@@ -126,11 +155,10 @@ int run_serve(const std::vector<std::string> &args) {
         return 1;
     }
 
-    if (!o.has("--play") && echo_port_taken())
-        std::fprintf(stderr, "radarctl serve: warning: UDP port %u is taken by another program: "
-                             "no echo will be heard\n", echo_port);
     // The echo side first: its callback is read once, when its thread starts.
-    OrvaneInitRadarEchoFunc(&Bridge::echo_callback);
+    if (OrvaneInitRadarEchoFunc(&Bridge::echo_callback) != RADAR_OK && !o.has("--play"))
+        std::fprintf(stderr, "radarctl serve: warning: UDP port %u is taken by another program: no echo "
+                             "until it is free (the library tries again every second)\n", echo_port);
     OrvaneSetTrailTime(static_cast<uint16_t>(trails));
     std::unique_ptr<Station> station;
     if (o.has("--sim")) {
@@ -164,7 +192,12 @@ int run_serve(const std::vector<std::string> &args) {
                 options.address.find(':') == std::string::npos ? options.address.c_str()
                                                                  : ("[" + options.address + "]").c_str(),
                 server.port());
-    std::printf("radarctl serve: control token %s\n", options.token.c_str());
+    // A token the user keeps out of sight (a file, the environment) is not
+    // printed where logs would keep it.
+    if (token_from == "random" || token_from == "--token")
+        std::printf("radarctl serve: control token %s\n", options.token.c_str());
+    else
+        std::printf("radarctl serve: control token from %s\n", token_from.c_str());
     std::fflush(stdout);
 
     std::atomic<bool> stop{false};

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "bridge.h"
+#include "radar.h"
 #include "serve_limits.h"
 
 namespace radarctl::serve {
@@ -15,6 +16,9 @@ namespace {
 
 namespace net = boost::asio;
 using tcp = net::ip::tcp;
+
+// The network library's source status for a connected source.
+constexpr int32_t source_connected = 2;
 
 Frame text_frame(std::string text) { return std::make_shared<const std::string>(std::move(text)); }
 
@@ -70,10 +74,12 @@ void Server::accept() {
     acceptor_.async_accept([this](boost::system::error_code ec, tcp::socket socket) {
         if (stopping_) return;
         if (!ec) {
-            if (hub_.counters.connections >= limits::connections) {
+            const tcp::endpoint peer = socket.remote_endpoint(ec);
+            const Address address = client_address(peer.address());
+            if (ec || !gate_.admit(address)) {
                 socket.close(ec);
             } else {
-                start_http_session(std::move(socket), context_);
+                start_http_session(std::move(socket), context_, gate_.place(address));
             }
         }
         accept();
@@ -87,8 +93,23 @@ void Server::tick_batches() {
 }
 
 void Server::tick_status() {
-    hub_.broadcast(text_frame("{\"type\": \"status\", " + status_json(context_).substr(1)), false, 0);
+    hub_.send_status("{\"type\": \"status\", " + status_json(context_).substr(1));
     hub_.check_stuck();
+}
+
+// Echo is expected from a recording while it plays, and from a radar once it
+// has been connected or heard: a radar that then falls silent, or whose
+// link drops, leaves a picture that is no longer live.
+void Server::watch_echo() {
+    const Bridge &bridge = Bridge::instance();
+    bool expected;
+    if (options_.source == "playback") {
+        expected = !bridge.playback_at_end();
+    } else {
+        if (OrvaneGetRadarSourceStatus() == source_connected || bridge.lines_received() > 0) radar_expected_ = true;
+        expected = radar_expected_;
+    }
+    echo_.check(std::chrono::steady_clock::now(), bridge.last_line(), expected);
 }
 
 void Server::announce(int32_t code) {
@@ -96,6 +117,9 @@ void Server::announce(int32_t code) {
 }
 
 void Server::run() {
+    alarms_.on_event([this](std::string event) {
+        if (!stopping_) hub_.broadcast(text_frame(std::move(event)), false, 0);
+    });
     Bridge::instance().on_codes([this] {
         net::post(io_, [this] {
             for (int32_t code : Bridge::instance().take_codes()) announce(code);
@@ -106,6 +130,8 @@ void Server::run() {
           [this] { if (!stopping_) tick_batches(); });
     every(std::chrono::duration_cast<std::chrono::milliseconds>(limits::status_period),
           [this] { if (!stopping_) tick_status(); });
+    every(std::chrono::duration_cast<std::chrono::milliseconds>(limits::watch_period),
+          [this] { if (!stopping_) watch_echo(); });
     net::signal_set signals(io_, SIGINT, SIGTERM);
 #ifdef SIGBREAK
     signals.add(SIGBREAK);  // Ctrl-Break in a Windows console; Ctrl-C is SIGINT there too

@@ -11,9 +11,14 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "alarms.h"
+#include "echo_watch.h"
+#include "gate.h"
 #include "hub.h"
+#include "tries.h"
 
 namespace radarctl::serve {
 
@@ -32,8 +37,17 @@ struct ServerOptions {
 struct Context {
     const ServerOptions &options;
     Hub &hub;
+    Gate &gate;
+    Tries &tries;
+    Alarms &alarms;
+    EchoWatch &echo;
 };
-Response answer(const Request &request, Context &context);
+// The answer to a request from a client at `peer`.
+Response answer(const Request &request, Context &context, const Address &peer);
+// An error answer, {"error": why}, with the headers every answer carries.
+Response error_response(http::status status, unsigned version, bool keep_alive, const std::string &why);
+// A request target without its query ("/ws?x=1" is "/ws").
+std::string_view path_of(std::string_view target);
 std::string status_json(Context &context);
 // Every group's current values as setting events, one text frame each.
 std::vector<std::string> setting_events();
@@ -54,13 +68,21 @@ class Server {
     void accept();
     void tick_batches();
     void tick_status();
+    void watch_echo();
     void announce(int32_t code);
 
     ServerOptions options_;
+    // What the sessions use: declared before io_, so that the sessions its
+    // handlers still hold when it goes find them all there.
+    Hub hub_;
+    Gate gate_;
+    Tries tries_;
+    Alarms alarms_;
+    EchoWatch echo_{alarms_, options_.source == "playback"};
+    Context context_{options_, hub_, gate_, tries_, alarms_, echo_};
+    bool radar_expected_ = false;  // the radar has been connected or heard: its echo is expected
     boost::asio::io_context io_{1};
     boost::asio::ip::tcp::acceptor acceptor_{io_};
-    Hub hub_;
-    Context context_{options_, hub_};
     uint16_t bound_port_ = 0;
     // Timers that run a step every period, held here (no cycle of shared
     // pointers) until the server ends.
@@ -77,6 +99,6 @@ class Server {
 };
 
 // Sessions (sessions.cpp).
-void start_http_session(boost::asio::ip::tcp::socket socket, Context &context);
+void start_http_session(boost::asio::ip::tcp::socket socket, Context &context, std::unique_ptr<Place> place);
 
 }  // namespace radarctl::serve

@@ -20,22 +20,13 @@ namespace websocket = beast::websocket;
 using tcp = boost::asio::ip::tcp;
 using Clock = std::chrono::steady_clock;
 
-// Counts a connection for as long as one of its sessions lives.
-class Counted {
-  public:
-    explicit Counted(Hub &hub) : hub_(hub) { ++hub_.counters.connections; }
-    ~Counted() { --hub_.counters.connections; }
-    Counted(const Counted &) = delete;
-    Counted &operator=(const Counted &) = delete;
-
-  private:
-    Hub &hub_;
-};
+// The largest first read of a request; the parser takes it from there.
+constexpr std::size_t first_read = 4096;
 
 class WebSocketSession : public Client, public std::enable_shared_from_this<WebSocketSession> {
   public:
-    WebSocketSession(tcp::socket socket, Context &context)
-        : ws_(std::move(socket)), context_(context), counted_(context.hub) {}
+    WebSocketSession(tcp::socket socket, Context &context, std::unique_ptr<Place> place)
+        : ws_(std::move(socket)), context_(context), place_(std::move(place)) {}
 
     void start(Request request) {
         websocket::permessage_deflate deflate;
@@ -57,6 +48,7 @@ class WebSocketSession : public Client, public std::enable_shared_from_this<WebS
         if (binary && (queue_.size() >= limits::queue_frames ||
                        queued_bytes_ + frame->size() > limits::queue_bytes)) {
             context_.hub.counters.lines_dropped += lines;
+            drops_.push_back({Clock::now(), lines});
             return;
         }
         if (queue_.size() >= limits::queue_frames_hard) return close(websocket::close_code::policy_error);
@@ -64,6 +56,18 @@ class WebSocketSession : public Client, public std::enable_shared_from_this<WebS
         queued_bytes_ += frame->size();
         context_.hub.counters.lines_sent += lines;
         if (queue_.size() == 1) write_next();
+    }
+
+    // The status with what this client itself lost lately: another client's
+    // losses, or this one's an hour ago, say nothing about its picture now.
+    void send_status(const std::string &status) override {
+        const auto since = Clock::now() - limits::recent_drops;
+        while (!drops_.empty() && drops_.front().first < since) drops_.pop_front();
+        uint64_t recent = 0;
+        for (const auto &d : drops_) recent += d.second;
+        std::string text = status.substr(0, status.rfind('}'));
+        text += ", \"client_lines_dropped\": " + std::to_string(recent) + "}";
+        send(std::make_shared<const std::string>(std::move(text)), false, 0);
     }
 
     void close_going_away() override { close(websocket::close_code::going_away); }
@@ -83,6 +87,8 @@ class WebSocketSession : public Client, public std::enable_shared_from_this<WebS
         context_.hub.join(this);
         joined_ = true;
         for (std::string &event : setting_events())
+            send(std::make_shared<const std::string>(std::move(event)), false, 0);
+        for (std::string &event : context_.alarms.events())
             send(std::make_shared<const std::string>(std::move(event)), false, 0);
         read_next();
     }
@@ -142,9 +148,10 @@ class WebSocketSession : public Client, public std::enable_shared_from_this<WebS
 
     websocket::stream<beast::tcp_stream> ws_;
     Context &context_;
-    Counted counted_;
+    std::unique_ptr<Place> place_;
     beast::flat_buffer in_;
     std::deque<Out> queue_;
+    std::deque<std::pair<Clock::time_point, uint32_t>> drops_;  // batches lost, the last few seconds
     std::size_t queued_bytes_ = 0;
     Clock::time_point write_started_{};
     bool joined_ = false, closing_ = false;
@@ -153,10 +160,32 @@ class WebSocketSession : public Client, public std::enable_shared_from_this<WebS
 
 class HttpSession : public std::enable_shared_from_this<HttpSession> {
   public:
-    HttpSession(tcp::socket socket, Context &context)
-        : stream_(std::move(socket)), context_(context), counted_(context.hub) {}
+    HttpSession(tcp::socket socket, Context &context, std::unique_ptr<Place> place)
+        : stream_(std::move(socket)), context_(context), place_(std::move(place)) {}
 
-    void read_next() {
+    // Between requests the connection only holds its place: it waits for
+    // the next request's first bytes, and may be put out for a newcomer
+    // when every place is taken.
+    void wait_for_request() {
+        if (buffer_.size() > 0) return read_request();  // the next one came with the last
+        stream_.expires_after(limits::idle_time);
+        std::weak_ptr<HttpSession> weak = shared_from_this();
+        place_->waiting([weak] {
+            if (auto self = weak.lock()) self->stream_.cancel();
+        });
+        stream_.async_read_some(buffer_.prepare(first_read),
+                                [self = shared_from_this()](beast::error_code ec, std::size_t n) {
+                                    self->place_->busy();
+                                    if (ec) return self->shut();  // closed, quiet too long, or put out
+                                    self->buffer_.commit(n);
+                                    self->read_request();
+                                });
+    }
+
+  private:
+    // From its first byte, a request has limits::request_time to come whole:
+    // headers sent a byte a second do not hold a place for long.
+    void read_request() {
         parser_.emplace();
         parser_->header_limit(limits::header_bytes);
         parser_->body_limit(limits::body_bytes);
@@ -167,30 +196,22 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
                          });
     }
 
-  private:
     void on_read(beast::error_code ec) {
         if (ec == http::error::end_of_stream || ec == beast::error::timeout) return shut();
         if (ec == http::error::header_limit) return refuse(http::status::request_header_fields_too_large, "the request's headers are too large");
         if (ec == http::error::body_limit) return refuse(http::status::payload_too_large, "the request's body is too large");
         if (ec) return refuse(http::status::bad_request, "a malformed request");
         Request request = parser_->release();
-        if (websocket::is_upgrade(request) && request.target() == "/ws") {
+        if (websocket::is_upgrade(request) && path_of(request.target()) == "/ws") {
             stream_.expires_never();
-            auto ws = std::make_shared<WebSocketSession>(stream_.release_socket(), context_);
+            auto ws = std::make_shared<WebSocketSession>(stream_.release_socket(), context_, std::move(place_));
             return ws->start(std::move(request));
         }
-        reply(answer(request, context_));
+        reply(answer(request, context_, place_->address()));
     }
 
     // Answers a request that could not be read, and closes.
-    void refuse(http::status status, const char *why) {
-        Response r{status, 11};
-        r.set(http::field::content_type, "application/json");
-        r.set(http::field::access_control_allow_origin, "*");
-        r.body() = std::string(R"({"error": ")") + why + "\"}";
-        r.keep_alive(false);
-        reply(std::move(r));
-    }
+    void refuse(http::status status, const char *why) { reply(error_response(status, 11, false, why)); }
 
     void reply(Response response) {
         response.prepare_payload();
@@ -198,7 +219,7 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
         http::async_write(stream_, *shared,
                           [self = shared_from_this(), shared](beast::error_code ec, std::size_t) {
                               if (ec || !shared->keep_alive()) return self->shut();
-                              self->read_next();
+                              self->wait_for_request();
                           });
     }
 
@@ -209,15 +230,15 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
 
     beast::tcp_stream stream_;
     Context &context_;
-    Counted counted_;
+    std::unique_ptr<Place> place_;
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
 };
 
 }  // namespace
 
-void start_http_session(tcp::socket socket, Context &context) {
-    std::make_shared<HttpSession>(std::move(socket), context)->read_next();
+void start_http_session(tcp::socket socket, Context &context, std::unique_ptr<Place> place) {
+    std::make_shared<HttpSession>(std::move(socket), context, std::move(place))->wait_for_request();
 }
 
 }  // namespace radarctl::serve
