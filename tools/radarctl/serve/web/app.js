@@ -5,14 +5,15 @@
 
 import { Ppi, FALLBACK_DISPLAY, decodeLines, formatNm } from './ppi.js';
 import { Panel } from './panel.js';
+import { Watch } from './watch.js';
 
 const TOKEN_KEY = 'radarctl-token';
 const FIRST_RETRY_MS = 500, LAST_RETRY_MS = 10000;
-const RADAR_STATUS = { 0: 'radar not connected', 1: 'radar connecting', 2: 'radar connected' };
 
 const $ = (selector) => document.querySelector(selector);
 const settings = {};  // "RadarGain", "RadarEBL/1" -> {code, values}
-let ppi, panel, display = FALLBACK_DISPLAY;
+let ppi, panel, watch, display = FALLBACK_DISPLAY;
+let playback = false;
 
 async function getJson(path) {
   const answer = await fetch(path, { cache: 'no-store' });
@@ -42,6 +43,8 @@ function setting(key, value) {
 function showRange() {
   const nm = ppi.rangeNm();
   $('#range').textContent = nm === null ? '–' : formatNm(nm);
+  // A recording's range is its own, not the one the radar record holds.
+  if (playback && nm !== null) panel?.showPictureRange(formatNm(nm));
 }
 
 // ---- The token ------------------------------------------------------------
@@ -67,33 +70,42 @@ function askToken(message) {
   return asking;
 }
 
-// Sends an order; asks for the token when none is kept or the server
-// refused the one kept.
-async function sendOrder(stem, values) {
+// Sends a change (an order, an acknowledgement); asks for the token when
+// none is kept or the server refused the one kept. Resolves to the answer's
+// body with `ok` and a `text` to show.
+async function post(path, body) {
   let message = 'Control token (radarctl serve prints it at start):';
   for (let attempt = 0; attempt < 3; ++attempt) {
     const token = sessionStorage.getItem(TOKEN_KEY) || (await askToken(message));
     if (!token) return { ok: false, text: 'not sent: no token' };
     let answer;
     try {
-      answer = await fetch(`api/settings/${stem}`, {
+      answer = await fetch(path, {
         method: 'POST',
         headers: { 'Content-Type': 'application/json', Authorization: `Bearer ${token}` },
-        body: JSON.stringify({ values }),
+        body: JSON.stringify(body),
       });
     } catch (error) {
       return { ok: false, text: `not sent: ${error.message}` };
     }
-    const body = await answer.json().catch(() => ({}));
+    const reply = await answer.json().catch(() => ({}));
     if (answer.status === 401) {
       sessionStorage.removeItem(TOKEN_KEY);
       message = 'That token was refused. Control token:';
       continue;
     }
-    if (!answer.ok) return { ok: false, text: body.error || `HTTP ${answer.status}` };
-    return { ok: body.status === 0, text: Panel.statusText(body.status) };
+    if (answer.status === 429) {
+      return { ok: false, text: `not sent: too many wrong tokens, wait ${answer.headers.get('Retry-After')} s` };
+    }
+    if (!answer.ok) return { ok: false, text: reply.error || `HTTP ${answer.status}` };
+    return { ...reply, ok: true, text: 'done' };
   }
   return { ok: false, text: 'not sent: token refused' };
+}
+
+async function sendOrder(stem, values) {
+  const answer = await post(`api/settings/${stem}`, { values });
+  return answer.ok ? { ok: answer.status === 0, text: Panel.statusText(answer.status) } : answer;
 }
 
 // ---- The stream -----------------------------------------------------------
@@ -110,15 +122,19 @@ function connect(wait = FIRST_RETRY_MS) {
   socket.onopen = () => {
     opened = true;
     showState('connected');
+    watch.connected(true);
   };
   socket.onmessage = (message) => {
     if (typeof message.data === 'string') return onEvent(message.data);
     const before = ppi.scale;
-    lines += decodeLines(message.data, (...line) => ppi.addLine(...line));
+    const count = decodeLines(message.data, (...line) => ppi.addLine(...line));
+    lines += count;
+    if (count > 0) watch.line();
     if (ppi.scale !== before) showRange();
   };
   socket.onclose = () => {
     showState('disconnected');
+    watch.connected(false);
     const next = opened ? FIRST_RETRY_MS : Math.min(wait * 2, LAST_RETRY_MS);
     setTimeout(() => connect(next), opened ? FIRST_RETRY_MS : wait);
   };
@@ -134,9 +150,18 @@ function onEvent(text) {
   if (message.type === 'setting' && typeof message.stem === 'string' && Array.isArray(message.values)) {
     setting(message.stem, { code: message.code, values: message.values });
   } else if (message.type === 'status') {
-    const radar = RADAR_STATUS[message.source_status] ?? `radar status ${message.source_status}`;
-    $('#radar').textContent = `${message.source ?? ''} · ${radar}` +
-      (message.lines_dropped ? ` · ${message.lines_dropped} lines dropped` : '');
+    watch.onStatus(message);
+    if (message.source === 'playback' && !playback) {
+      playback = true;
+      panel?.setPlayback();
+      showRange();
+    }
+    // What this screen itself lost lately, not what another viewer did.
+    const lost = message.client_lines_dropped;
+    $('#radar').textContent = `${message.source ?? ''}` +
+      (lost ? ` · ${lost} lines lost on this screen in the last 10 s` : '');
+  } else if (message.type === 'alarm') {
+    watch.onAlarm(message);
   }
 }
 
@@ -179,6 +204,7 @@ function watchPointer() {
 
 async function start() {
   ppi = new Ppi($('#ppi'), $('#overlay'), display);
+  watch = new Watch((id) => post(`api/alarms/${id}/ack`, {}));
   let resizing = 0;  // rebuilding the lookup table at every step of a drag is wasted work
   new ResizeObserver(() => {
     clearTimeout(resizing);
@@ -204,6 +230,7 @@ async function start() {
     getJsonPersistently('api/settings'),
   ]);
   panel = new Panel($('#panel'), schema, display, sendOrder);
+  if (playback) panel.setPlayback();
   // Events that came first are newer than this answer; keep them.
   for (const [key, value] of Object.entries(current)) {
     if (!(key in settings)) settings[key] = value;

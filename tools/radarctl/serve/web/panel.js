@@ -105,6 +105,21 @@ export class Panel {
     return String(v);
   }
 
+  // A recording plays: there is no radar to order, and the range shown is
+  // the recording's own (the picture's), not the radar record's.
+  setPlayback() {
+    if (this.playback) return;
+    this.playback = true;
+    this.controls.prepend(element('p', { class: 'note', id: 'playback-note' },
+      'Playing a recording: there is no radar to control. The range is the recording\'s.'));
+    for (const block of this.blocks.values()) block.inputs.forEach((input) => { input.disabled = true; });
+  }
+
+  showPictureRange(text) {
+    const block = this.blocks.get('RadarRange');
+    if (block) block.lives[0].textContent = text;
+  }
+
   // The radar announced a group's values (in Get order).
   update(key, values) {
     this.live.set(key, values);
@@ -148,7 +163,7 @@ export class Panel {
     try {
       answer = await this.send(block.group.stem, values);
     } finally {
-      block.inputs.forEach((input) => { input.disabled = false; });
+      block.inputs.forEach((input) => { input.disabled = this.playback === true; });
     }
     this.result(block, answer.text, answer.ok);
     clearTimeout(block.timer);
