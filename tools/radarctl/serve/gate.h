@@ -36,6 +36,9 @@ class Place {
     // its place be needed. Until busy(), it may be called once.
     void waiting(std::function<void()> put_out);
     void busy();
+    // False once the place has been given to a newcomer: the connection is
+    // to close, even if its next request came just then.
+    bool counted() const { return counted_; }
     const Address &address() const { return address_; }
 
   private:

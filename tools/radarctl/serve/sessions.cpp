@@ -176,7 +176,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
         stream_.async_read_some(buffer_.prepare(first_read),
                                 [self = shared_from_this()](beast::error_code ec, std::size_t n) {
                                     self->place_->busy();
-                                    if (ec) return self->shut();  // closed, quiet too long, or put out
+                                    // Closed, quiet too long, or put out for a newcomer.
+                                    if (ec || !self->place_->counted()) return self->shut();
                                     self->buffer_.commit(n);
                                     self->read_request();
                                 });
