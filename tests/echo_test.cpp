@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "echo_support.h"
@@ -24,7 +26,12 @@ std::vector<Seen> take() { return collector.take(); }
 void start_echo() {
     static const bool started = [] {
         netlib_double::set_source_address(radar_address);
-        return OrvaneInitRadarEchoFunc(&collect) == RADAR_OK;
+        const bool ok = OrvaneInitRadarEchoFunc(&collect) == RADAR_OK;
+        // The aging thread takes its first step as it starts, which on a busy
+        // machine may be late enough to fall between two lines of a test's
+        // first datagram; the steps after it come a second apart.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return ok;
     }();
     ASSERT_TRUE(started);
 }
