@@ -1,7 +1,13 @@
 // The library's hold on its own code.
 #pragma once
 
+#include <atomic>
+
 namespace radar::platform {
+
+// Marks the module that holds this code to stay loaded until the process
+// ends (one file per system).
+void pin_this_module();
 
 // Keeps the module that holds this code loaded until the process ends: a
 // later FreeLibrary or dlclose no longer unmaps it. Called before the
@@ -10,6 +16,9 @@ namespace radar::platform {
 // would otherwise run on in unmapped code after an unload. Linked into a
 // program instead of a library, it pins the program itself, which is
 // harmless. Only the first call does anything.
-void pin_library();
+inline void pin_library() {
+    static std::atomic<bool> pinned{false};
+    if (!pinned.exchange(true)) pin_this_module();
+}
 
 }  // namespace radar::platform

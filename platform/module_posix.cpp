@@ -1,21 +1,14 @@
 // Pinning the library on POSIX systems: -z nodelete, taken at run time.
 #include <dlfcn.h>
 
-#include <atomic>
-
 #include "module.h"
 
 namespace radar::platform {
-namespace {
-std::atomic<bool> pinned{false};
-}  // namespace
 
-void pin_library() {
-    if (pinned.exchange(true)) return;
+void pin_this_module() {
     // The object that holds this function, found by one of its addresses.
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&pin_library), &info) == 0 || info.dli_fname == nullptr)
-        return;
+    if (dladdr(reinterpret_cast<void *>(&pin_this_module), &info) == 0 || info.dli_fname == nullptr) return;
     // Already loaded, so this only takes one more reference and marks the
     // object never to be unloaded. The handle is never closed.
     dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);

@@ -7,6 +7,9 @@ namespace radarctl::serve {
 
 using json = nlohmann::json;
 
+namespace {
+
+// A time as UTC text, "2026-12-09T20:31:05Z".
 std::string utc_text(std::chrono::system_clock::time_point t) {
     using namespace std::chrono;
     const auto second = floor<seconds>(t);
@@ -20,6 +23,8 @@ std::string utc_text(std::chrono::system_clock::time_point t) {
                   static_cast<int>(time.seconds().count()));
     return text;
 }
+
+}  // namespace
 
 json Alarms::describe(const Alarm &a) {
     return {{"id", a.id}, {"kind", a.kind}, {"text", a.text}, {"since", utc_text(a.since)},
@@ -67,11 +72,6 @@ bool Alarms::acknowledge(uint64_t id) {
         return true;
     }
     return false;
-}
-
-bool Alarms::up(const std::string &kind, const std::string &subject) const {
-    return std::any_of(up_.begin(), up_.end(),
-                       [&](const Alarm &a) { return a.kind == kind && a.subject == subject; });
 }
 
 json Alarms::list() const {

@@ -33,7 +33,6 @@ class Alarms {
     // False when no alarm has that id.
     bool acknowledge(uint64_t id);
 
-    bool up(const std::string &kind, const std::string &subject) const;
     // {"alarms": [...]}, oldest first.
     nlohmann::json list() const;
     // One event for each alarm up, for a client that has just connected.
@@ -48,8 +47,5 @@ class Alarms {
     uint64_t next_id_ = 1;
     std::function<void(std::string)> listener_;
 };
-
-// A time as UTC text, "2026-12-09T20:31:05Z".
-std::string utc_text(std::chrono::system_clock::time_point t);
 
 }  // namespace radarctl::serve

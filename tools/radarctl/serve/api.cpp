@@ -199,7 +199,7 @@ std::string status_json(Context &context) {
                    {"lines_sent", context.hub.counters.lines_sent},
                    {"lines_dropped", context.hub.counters.lines_dropped + b.lines_dropped()},
                    {"clients", context.hub.clients()},
-                   {"playback_ended", context.options.source == "playback" && b.playback_at_end()}};
+                   {"playback_ended", b.playback_at_end()}};
     EchoWatch::describe(status, std::chrono::steady_clock::now(), b.last_line());
     return status.dump();
 }

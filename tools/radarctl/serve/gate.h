@@ -56,7 +56,6 @@ class Gate {
     // connection may be put out to make room.
     bool admit(const Address &address);
     std::unique_ptr<Place> place(const Address &address) { return std::make_unique<Place>(*this, address); }
-    int connections() const { return count_; }
     int connections_from(const Address &address) const;
 
   private:

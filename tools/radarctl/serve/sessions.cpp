@@ -169,10 +169,8 @@ class HttpSession : public std::enable_shared_from_this<HttpSession> {
     void wait_for_request() {
         if (buffer_.size() > 0) return read_request();  // the next one came with the last
         stream_.expires_after(limits::idle_time);
-        std::weak_ptr<HttpSession> weak = shared_from_this();
-        place_->waiting([weak] {
-            if (auto self = weak.lock()) self->stream_.cancel();
-        });
+        // The place is the session's own: it cannot be put out after the session.
+        place_->waiting([this] { stream_.cancel(); });
         stream_.async_read_some(buffer_.prepare(first_read),
                                 [self = shared_from_this()](beast::error_code ec, std::size_t n) {
                                     self->place_->busy();

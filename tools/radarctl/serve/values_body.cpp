@@ -25,20 +25,20 @@ class Reader : public nlohmann::json_sax<json> {
     bool overflow = false;                 // ... a number beyond a double's range
     bool failed_in_values = false;
 
-    bool null() override { return scalar({std::nullopt, "null"}); }
-    bool boolean(bool v) override { return scalar({std::nullopt, v ? "true" : "false"}); }
-    bool number_integer(number_integer_t v) override { return scalar({v, std::to_string(v), true}); }
+    bool null() override { return value({std::nullopt, "null"}); }
+    bool boolean(bool v) override { return value({std::nullopt, v ? "true" : "false"}); }
+    bool number_integer(number_integer_t v) override { return value({v, std::to_string(v), true}); }
     bool number_unsigned(number_unsigned_t v) override {
         const bool fits = v <= static_cast<number_unsigned_t>(INT64_MAX);
-        return scalar({fits ? std::optional<int64_t>(static_cast<int64_t>(v)) : std::nullopt, std::to_string(v), true});
+        return value({fits ? std::optional<int64_t>(static_cast<int64_t>(v)) : std::nullopt, std::to_string(v), true});
     }
-    bool number_float(number_float_t, const string_t &text) override { return scalar({std::nullopt, text, true}); }
-    bool string(string_t &v) override { return scalar({std::nullopt, json(v).dump()}); }
-    bool binary(binary_t &) override { return scalar({std::nullopt, "binary"}); }
+    bool number_float(number_float_t, const string_t &text) override { return value({std::nullopt, text, true}); }
+    bool string(string_t &v) override { return value({std::nullopt, json(v).dump()}); }
+    bool binary(binary_t &) override { return value({std::nullopt, "binary"}); }
 
     bool start_object(std::size_t) override {
         if (depth_ == 0) object = true;
-        nested("an object");
+        value({std::nullopt, "an object"});
         ++depth_;
         return true;
     }
@@ -55,7 +55,7 @@ class Reader : public nlohmann::json_sax<json> {
             values_array = in_values_ = true;
             values.clear();
         } else {
-            nested("an array");
+            value({std::nullopt, "an array"});
         }
         ++depth_;
         return true;
@@ -72,18 +72,12 @@ class Reader : public nlohmann::json_sax<json> {
     }
 
   private:
-    bool scalar(Sent v) {
+    // Any value as it begins: an element when it stands in the values array;
+    // under the "values" key itself, anything but an array means there is none.
+    bool value(Sent v) {
         if (depth_ == 2 && in_values_) values.push_back(std::move(v));
-        nested_scalar();
-        return true;
-    }
-    // A value other than an array under "values" means there is no array.
-    void nested_scalar() {
         if (depth_ == 1 && key_ == "values") values_array = false;
-    }
-    void nested(const char *what) {
-        if (depth_ == 2 && in_values_) values.push_back({std::nullopt, what});
-        nested_scalar();
+        return true;
     }
 
     int depth_ = 0;
