@@ -4,13 +4,14 @@
 # mingw-w64 cross compilers (posix thread model) and Wine's 64-bit loader,
 # clang with its fuzzer and sanitizer runtimes, for radarctl's pictures stb's
 # image writer (libpng reads them back in a test), and for radarctl serve Boost
-# (Beast), nlohmann-json, and Python with headless Chromium for its tests;
+# (Beast), nlohmann-json (also scenario files), and Python with headless Chromium
+# and pynmea2 for its tests;
 # Doxygen makes the API reference from radar.h; the package checks take
 # dpkg-dev (the .deb's dependencies), pkg-config and icoutils (version resources).
 set -euo pipefail
 packages=(cmake g++ make binutils libgtest-dev libbenchmark-dev libgmock-dev googletest clang-14 clang libclang-rt-14-dev
           libpng-dev libstb-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 wine64
-          libboost-dev nlohmann-json3-dev python3 python3-websockets
+          libboost-dev nlohmann-json3-dev python3 python3-websockets python3-nmea2
           chromium chromium-driver python3-selenium python3-pil doxygen
           dpkg-dev pkg-config icoutils)
 missing=()

@@ -11,6 +11,7 @@
 
 #include "capture.h"
 #include "files.h"
+#include "nmea_out.h"
 #include "ppi.h"
 #include "radar.h"
 #include "sim.h"
@@ -177,8 +178,10 @@ void on_interrupt(int) { interrupted.store(true); }
 }  // namespace
 
 int run_sim(const std::vector<std::string> &args) {
-    const Options o(args, {"--address", "--port", "--echo-to", "--rpm", "--seconds"},
-                    {"--verbose"});
+    const Options o(
+        args,
+        {"--address", "--port", "--echo-to", "--rpm", "--seconds", "--scenario", "--nmea-out"},
+        {"--verbose"});
     if (!o.ok()) return bad_usage("sim", o.error());
     if (!o.positional().empty())
         return bad_usage("sim", "unexpected argument " + o.positional()[0]);
@@ -194,6 +197,23 @@ int run_sim(const std::vector<std::string> &args) {
     if (!(options.rpm > 0)) return bad_usage("sim", "--rpm takes a number above 0");
     const double seconds = o.number("--seconds", 0);
     if (!(seconds >= 0)) return bad_usage("sim", "--seconds takes 0 (until Ctrl-C) or more");
+    if (o.has("--nmea-out")) {
+        if (!o.has("--scenario"))
+            return bad_usage("sim", "--nmea-out needs a --scenario, whose own ship it reports");
+        if (!parse_udp_url(o.text("--nmea-out"), options.nmea_address, options.nmea_port))
+            return bad_usage("sim", "--nmea-out takes udp://ADDR:PORT (an IPv4 address)");
+    }
+    if (o.has("--scenario")) {
+        Scenario scenario;
+        std::string why;
+        if (!read_scenario(o.text("--scenario"), scenario, why)) {
+            std::fprintf(stderr, "radarctl sim: %s\n", why.c_str());
+            return 1;
+        }
+        if (o.has("--rpm")) scenario.rpm = options.rpm;
+        options.rpm = scenario.rpm;
+        options.scenario = std::move(scenario);
+    }
     Station station(options);
     if (!station.start()) {
         std::fprintf(stderr, "radarctl sim: cannot listen on %s:%u\n", options.bind_address.c_str(),
@@ -203,6 +223,13 @@ int run_sim(const std::vector<std::string> &args) {
     std::printf("radar station: commands on %s:%u (TCP), echo to %s:10024 (UDP), %.0f rpm\n",
                 options.bind_address.c_str(), station.port(), options.echo_address.c_str(),
                 options.rpm);
+    if (options.scenario)
+        std::printf(
+            "scenario %s: %u ships, own ship %05.1f deg at %.1f kn, %g NM range%s\n",
+            o.text("--scenario").c_str(), static_cast<unsigned>(options.scenario->ships.size()),
+            options.scenario->own.course_deg, options.scenario->own.speed_kn,
+            options.scenario->range_nm,
+            options.nmea_port != 0 ? ("; HDT and RMC to " + o.text("--nmea-out")).c_str() : "");
     std::fflush(stdout);
     std::signal(SIGINT, on_interrupt);
     std::signal(SIGTERM, on_interrupt);

@@ -16,6 +16,7 @@ int run_render(const std::vector<std::string> &args);
 int run_info(const std::vector<std::string> &args);
 int run_cpa(const std::vector<std::string> &args);
 int run_serve(const std::vector<std::string> &args);
+int run_track(const std::vector<std::string> &args);
 
 // Says on stderr what was wrong with the command line, in one line, and
 // returns 2.

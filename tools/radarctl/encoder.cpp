@@ -89,6 +89,8 @@ bool EchoEncoder::add(uint16_t sweep, uint16_t bearing_offset, bool line_flag,
     return produced;
 }
 
+void EchoEncoder::send_whole() { std::fill(std::begin(previous_), std::end(previous_), unknown); }
+
 bool EchoEncoder::flush(std::vector<uint8_t> &datagram) {
     if (lines_ == 0) return false;
     finish(datagram);

@@ -38,11 +38,19 @@ const Command commands[] = {
      "DIR/demo-playback.png; DIR defaults to .) and print CPA/TCPA of the ships",
      radarctl::run_demo},
     {"sim",
-     "radarctl sim [--address A] [--port P] [--echo-to A] [--rpm N] [--seconds S] [--verbose]",
+     "radarctl sim [--address A] [--port P] [--echo-to A] [--rpm N] [--seconds S] [--verbose]\n"
+     "    [--scenario FILE [--nmea-out udp://ADDR:PORT]]",
      "run a radar station simulator: a TCP command port on A:P, echo datagrams\n"
      "to the echo address, UDP port 10024 (default: loopback, any port, 60 rpm),\n"
-     "for S seconds or until Ctrl-C",
+     "for S seconds or until Ctrl-C. With a scenario (docs/scenarios.md) own ship\n"
+     "moves and is announced each second (heading, position, course), and\n"
+     "--nmea-out also sends it as NMEA HDT and RMC datagrams",
      radarctl::run_sim},
+    {"track", "radarctl track --scenario FILE --at T1,T2,...",
+     "run a scenario through the echo encoder, the library's decoder and the\n"
+     "target tracker as fast as the machine allows, and print the targets at\n"
+     "each scene time Ti (seconds) as one line of JSON",
+     radarctl::run_track},
     {"render", "radarctl render FILE -o OUT.png [--size N]",
      "play a recording through the library and draw its PPI picture, N x N pixels\n"
      "(64-4096, default 512)",
@@ -58,16 +66,19 @@ const Command commands[] = {
      "(speeds and courses default to 0)",
      radarctl::run_cpa},
     {"serve",
-     "radarctl serve --sim [--rpm N]\n"
+     "radarctl serve --sim [--rpm N | --scenario FILE]\n"
      "radarctl serve --station NAME --host A --port P\n"
      "radarctl serve --play FILE [--rpm N] [--loop]\n"
-     "    each with [--listen ADDR:PORT] [--token T | --token-file FILE] [--trails SECONDS]",
+     "    each with [--listen ADDR:PORT] [--token T | --token-file FILE] [--trails SECONDS]\n"
+     "    [--nmea-in udp://ADDR:PORT | tcp://HOST:PORT] [--cpa-limit NM] [--tcpa-limit MIN]",
      "serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
      "(default 127.0.0.1:8080). Changes need the control token, 12-128 printable\n"
      "characters: --token T (visible to anyone who lists the processes, as with ps),\n"
      "--token-file FILE (its first line) or the RADARCTL_TOKEN environment variable;\n"
-     "without them a random one is made and printed. The server's manual is\n"
-     "docs/server.md",
+     "without them a random one is made and printed. Targets are tracked from the\n"
+     "echo; own ship comes from NMEA 0183 (--nmea-in) or the radar. Dangerous within\n"
+     "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min). The server's\n"
+     "manual is docs/server.md",
 #if RADARCTL_SERVE
      radarctl::run_serve},
 #else

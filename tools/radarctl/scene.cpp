@@ -1,7 +1,8 @@
 // The synthetic scene: a coast to the north-east, three ships, sea clutter
-// and noise. Every sample comes from the scene's geometry or from a hash of
-// where and when it lies, never from a running generator, so any line can be
-// drawn on its own and drawn again alike.
+// and noise; and a scenario's scene, drawn around own ship as it moves. Every
+// sample comes from the scene's geometry or from a hash of where and when it
+// lies, never from a generator that runs from line to line, so any line can
+// be drawn on its own and drawn again alike.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -106,7 +107,32 @@ int noise_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch) 
     return u < 0.0008 ? 2 : 1;
 }
 
+// A scenario's sea: clutter strong out to 1.5 NM in the roughest sea and
+// fading beyond, to nothing by about 3-4 NM; as strong as the standard
+// scene's near the radar at a sea of 0.3. Drawn afresh every revolution.
+constexpr double sea_strong_nm_at_1 = 1.5, sea_fade_nm = 0.2, sea_fade_nm_at_1 = 0.4;
+constexpr double noise_chance = 0.003;  // of a sample, each revolution
+
+// The land lies beyond 3.3 NM from where own ship started, between these
+// bearings from there: only such points need the land's shape worked out.
+constexpr double land_nearest_nm = 3.3;
+
+// A cheap generator for the samples of one line, seeded from the scene hash.
+struct LineRandom {
+    uint64_t state;
+    double next() {
+        state += 0x9E3779B97F4A7C15ull;
+        return unit(mix(state));
+    }
+};
+
 }  // namespace
+
+uint64_t scene_hash(uint64_t seed, uint64_t salt, uint64_t a, uint64_t b, uint64_t c) {
+    return hash(seed, salt, a, b, c);
+}
+
+double unit_of(uint64_t h) { return unit(h); }
 
 Scene Scene::standard() {
     Scene scene;
@@ -159,6 +185,109 @@ void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_cou
             levels[s] = std::max<uint8_t>(levels[s], core ? 7 : 6);
         }
     }
+}
+
+// ---- A scenario's scene ---------------------------------------------------------
+
+ScenarioPainter::ScenarioPainter(const Scenario &scenario) : scenario_(scenario) {}
+
+void ScenarioPainter::prepare(double range_nm, uint16_t sample_count) {
+    range_nm_ = range_nm;
+    sample_count_ = sample_count;
+    clutter_.clear();
+    const double sea = scenario_.sea;
+    if (sea <= 0) return;
+    const double strong = sea_strong_nm_at_1 * sea, fade = sea_fade_nm + sea_fade_nm_at_1 * sea;
+    const double amplitude = 0.3 + 0.7 * sea;
+    const double per_sample = range_nm / sample_count;
+    for (uint16_t s = 0; s < sample_count; ++s) {
+        const double r = (s + 0.5) * per_sample;
+        const double strength = amplitude * (r < strong ? 1.0 : std::exp(-(r - strong) / fade));
+        if (strength < 0.01) break;
+        clutter_.push_back(static_cast<float>(strength));
+    }
+}
+
+void ScenarioPainter::place_ships(double t) {
+    ships_time_ = t;
+    ships_.resize(scenario_.ships.size());
+    for (std::size_t i = 0; i < ships_.size(); ++i) {
+        scenario_.range_bearing(i, t, ships_[i].range_nm, ships_[i].bearing_deg);
+        ships_[i].half_length_nm = scenario_.ships[i].length_m / metres_per_nm / 2;
+    }
+}
+
+uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16_t sample_count,
+                               uint8_t *levels) {
+    sweep &= 0x1FFF;
+    if (range_nm != range_nm_ || sample_count != sample_count_) prepare(range_nm, sample_count);
+    const OwnReport reported = scenario_.reported_own(t);
+    const MotionState own = scenario_.own_at(t);
+    const auto offset =
+        static_cast<uint16_t>(std::lround(reported.heading_deg / degrees_per_sweep) & 0x1FFF);
+    const double bearing = normalized_deg(sweep * degrees_per_sweep + own.course_deg);
+    const double per_sample = range_nm / sample_count;
+    const auto revolution =
+        static_cast<uint64_t>(std::floor(std::max(t, 0.0) * scenario_.rpm / 60.0 + 1e-7));
+    std::fill(levels, levels + sample_count, uint8_t{0});
+
+    // Neighbouring lines share their clutter: the beam is wider than a sweep.
+    const auto shown = static_cast<uint16_t>((sweep + offset) & 0x1FFF);
+    LineRandom clutter{hash(scenario_.seed, clutter_salt, shown >> 2, revolution, 0)};
+    const double sea_levels = 3 + 3 * scenario_.sea;
+    for (std::size_t s = 0; s < clutter_.size(); ++s) {
+        const double strength = clutter_[s];
+        if (clutter.next() >= 0.8 * strength) continue;
+        levels[s] = static_cast<uint8_t>(
+            std::min(7, 1 + static_cast<int>(clutter.next() * sea_levels * strength)));
+    }
+
+    // Noise: a few samples a line, found by jumping from one to the next.
+    LineRandom noise{hash(scenario_.seed, noise_salt, shown, revolution, 0)};
+    const double log_miss = std::log1p(-noise_chance);
+    for (double s = 0;;) {
+        s += std::floor(std::log(std::max(noise.next(), 1e-300)) / log_miss);
+        if (s >= sample_count) break;
+        auto &level = levels[static_cast<std::size_t>(s)];
+        level = std::max<uint8_t>(level, noise.next() < 0.25 ? 2 : 1);
+        s += 1;
+    }
+
+    if (scenario_.coast) {
+        const double b = bearing * pi / 180.0, east = std::sin(b), north = std::cos(b);
+        const double own_e = own.east_m / metres_per_nm, own_n = own.north_m / metres_per_nm;
+        const double from = coast_from_deg * pi / 180.0, to = coast_to_deg * pi / 180.0;
+        for (uint16_t s = 0; s < sample_count; ++s) {
+            const double r = (s + 0.5) * per_sample;
+            const double e = own_e + r * east, n = own_n + r * north;
+            if (e * e + n * n < land_nearest_nm * land_nearest_nm) continue;
+            if (e * std::cos(from) - n * std::sin(from) < 0 ||
+                n * std::sin(to) - e * std::cos(to) < 0)
+                continue;
+            const int land =
+                land_level(normalized_deg(std::atan2(e, n) * 180.0 / pi), std::hypot(e, n));
+            levels[s] = std::max(levels[s], static_cast<uint8_t>(land));
+        }
+    }
+
+    // Ships move a metre or so in 0.05 s: their places are worked out that
+    // often, not for every line.
+    if (std::abs(t - ships_time_) > 0.05) place_ships(t);
+    for (const Seen &ship : ships_) {
+        const double off = difference_deg(bearing, ship.bearing_deg);
+        if (off > ship_half_width_deg || ship.range_nm > range_nm) continue;
+        const double centre = ship.range_nm / per_sample - 0.5;
+        const double half = std::max(ship_half_length_samples, ship.half_length_nm / per_sample);
+        const double core_half = half - (ship_half_length_samples - ship_core_half_length_samples);
+        const int first = std::max(0, static_cast<int>(std::ceil(centre - half)));
+        const int last = std::min(static_cast<int>(sample_count) - 1,
+                                  static_cast<int>(std::floor(centre + half)));
+        for (int s = first; s <= last; ++s) {
+            const bool core = std::abs(s - centre) <= core_half && off <= ship_core_half_width_deg;
+            levels[s] = std::max<uint8_t>(levels[s], core ? 7 : 6);
+        }
+    }
+    return offset;
 }
 
 uint8_t scale_code_for(double range_nm) {

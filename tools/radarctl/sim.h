@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "scenario.h"
 #include "sockets.h"
 
 namespace radarctl {
@@ -39,6 +41,45 @@ struct Scene {
 // revolution, 0 north) at time t into levels[0 .. sample_count - 1].
 void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count, uint8_t *levels);
 
+// A scenario's echo, drawn relative to own ship as it moves: each line at
+// `sweep` counted from the bow, so its true bearing is the sweep plus own
+// ship's true heading. Clutter by the scenario's sea, the coast only when it
+// asks for one, ships as blobs as long in range as they are (at least a few
+// samples) and as wide in bearing as the beam.
+class ScenarioPainter {
+  public:
+    explicit ScenarioPainter(const Scenario &scenario);
+    // Draws the line into levels[0 .. sample_count - 1] at the range
+    // `range_nm`, and returns the bearing offset to send with it: the
+    // heading own ship reports, in 8192ths of a turn. Sweep plus offset is
+    // then the true bearing plus the heading sensor's error, as with a real
+    // gyro's.
+    uint16_t draw(uint16_t sweep, double t, double range_nm, uint16_t sample_count,
+                  uint8_t *levels);
+
+  private:
+    void prepare(double range_nm, uint16_t sample_count);
+    void place_ships(double t);
+
+    const Scenario &scenario_;
+    double range_nm_ = -1;
+    uint16_t sample_count_ = 0;
+    std::vector<float> clutter_;  // clutter strength by sample, for this range
+    struct Seen {
+        double range_nm, bearing_deg, half_length_nm;
+    };
+    std::vector<Seen> ships_;  // from own ship at ships_time_
+    double ships_time_ = -1e300;
+};
+
+// The hash the scene's pseudo-random parts come from, and a value in [0, 1)
+// made from one.
+uint64_t scene_hash(uint64_t seed, uint64_t salt, uint64_t a, uint64_t b, uint64_t c);
+double unit_of(uint64_t h);
+
+// The sweeps of one revolution, `step` apart, ending on 8190 or later.
+std::vector<uint16_t> revolution_sweeps(uint16_t step);
+
 // The scene time at which the station draws the line of `sweep` in revolution
 // `revolution` (counted from 0 at start) with the antenna turning at `rpm`.
 double sweep_time(double rpm, uint64_t revolution, uint16_t sweep);
@@ -60,6 +101,9 @@ public:
              std::vector<uint8_t> &datagram);
     // The datagram in hand, if it holds any line; true when one was produced.
     bool flush(std::vector<uint8_t> &datagram);
+    // The next line goes whole, every sample marked: for a receiver whose
+    // line buffer this encoder cannot know (it started listening here).
+    void send_whole();
 
 private:
     void begin();
@@ -69,6 +113,7 @@ private:
     uint8_t scale_code_;
     uint8_t nibble_;
     uint8_t previous_[512] = {};  // the receiver's line buffer, as this encoder has left it
+    static constexpr uint8_t unknown = 0xFF;  // in previous_: no level, so a change
     std::vector<uint8_t> pending_;
     std::vector<uint8_t> line_;
     uint8_t lines_ = 0;
@@ -81,6 +126,13 @@ struct StationOptions {
     double rpm = 60;                            // antenna revolutions per minute
     uint16_t sweep_step = 2;                    // sweeps per line: 2 gives 4096 lines a revolution
     Scene scene = Scene::standard();
+    // A scenario in place of the scene: own ship under way, announcing its
+    // heading, position and course each second. Its rpm and range are used.
+    std::optional<Scenario> scenario;
+    // Where HDT and RMC sentences go each second when there is a scenario
+    // (port 0: nowhere).
+    std::string nmea_address;
+    uint16_t nmea_port = 0;
     bool verbose = false;                       // print every sentence both ways
 };
 
@@ -108,10 +160,12 @@ private:
     void heard(sockets::Socket connection, const std::string &line);
     void note(std::vector<std::string> &list, const char *direction, const std::string &sentence);
     void close_all();
+    void announce_own(sockets::Socket connection, int64_t second);
 
     StationOptions options_;
     sockets::Socket listener_ = sockets::no_socket;
     sockets::Socket echo_socket_ = sockets::no_socket;
+    sockets::Socket nmea_socket_ = sockets::no_socket;
     sockets::Socket wake_ = sockets::no_socket;  // written by stop(): wakes the command thread
     // A newer connection, accepted while serving the one before.
     sockets::Socket waiting_ = sockets::no_socket;

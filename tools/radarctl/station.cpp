@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "nmea_out.h"
 #include "sim.h"
 #include "sockets.h"
 
@@ -26,6 +27,11 @@ constexpr std::size_t log_limit = 4096;      // sentences kept when nobody drain
 constexpr int send_wait_ms = 2000;           // a peer that stops reading is given up on
 constexpr double flush_after_s = 0.004;      // the most a line waits for its datagram to fill
 constexpr int range_code = 0x17;
+// Own ship's announcements: position, heading, course over ground.
+constexpr int position_code = 0x37, heading_code = 0x38, course_code = 0x55;
+// Latitude and longitude go in 65536ths of a minute of arc.
+constexpr double position_units_per_degree = 60.0 * 65536.0;
+constexpr double most_latitude = 353894400, most_longitude = 707788800;
 
 // What the station announces when the network library connects, before it
 // has been told anything: gain, sea and rain clutter, FTC, range, rings and
@@ -64,14 +70,35 @@ std::optional<int> range_step(const std::string &fields) {
     return step;
 }
 
+// Tenths of a degree, 0..3599.
+int tenths_of(double deg) { return static_cast<int>(std::lround(deg * 10)) % 3600; }
+
+long position_units(double deg, double most) {
+    return static_cast<long>(std::clamp(std::round(deg * position_units_per_degree), -most, most));
+}
+
 }  // namespace
+
+std::vector<uint16_t> revolution_sweeps(uint16_t step) {
+    std::vector<uint16_t> sweeps;
+    step = std::max<uint16_t>(step, 1);
+    for (uint32_t k = 0; k < sweeps_per_turn; k += step) sweeps.push_back(static_cast<uint16_t>(k));
+    if (sweeps.back() < last_sweeps_from) sweeps.push_back(sweeps_per_turn - 1);
+    return sweeps;
+}
 
 double sweep_time(double rpm, uint64_t revolution, uint16_t sweep) {
     return (static_cast<double>(revolution) * sweeps_per_turn + sweep) / sweeps_per_turn *
            (60.0 / rpm);
 }
 
-Station::Station(StationOptions options) : options_(std::move(options)) {}
+Station::Station(StationOptions options) : options_(std::move(options)) {
+    if (options_.scenario) {
+        options_.scenario->prepare();
+        options_.rpm = options_.scenario->rpm;
+        options_.scene.range_nm = options_.scenario->range_nm;
+    }
+}
 
 Station::~Station() { stop(); }
 
@@ -83,6 +110,12 @@ bool Station::start() {
         !to_endpoint(options_.bind_address, 0, echo_from) ||
         !to_endpoint(options_.echo_address, echo_port, echo_to) ||
         !to_endpoint("127.0.0.1", 0, wake_at))
+        return false;
+
+    Endpoint nmea_to, anywhere;
+    const bool nmea = options_.scenario && options_.nmea_port != 0;
+    if (nmea && (!to_endpoint(options_.nmea_address, options_.nmea_port, nmea_to) ||
+                 !to_endpoint("0.0.0.0", 0, anywhere)))
         return false;
 
     listener_ = listen_at(command, 4);
@@ -99,8 +132,9 @@ bool Station::start() {
     // connected to itself, which hears nobody else; the byte stays unread,
     // so every later wait sees it too.
     wake_ = open_datagram(wake_at);
+    if (nmea) nmea_socket_ = open_datagram(anywhere);
     if (echo_socket_ == no_socket || wake_ == no_socket || !local_endpoint(wake_, wake_at) ||
-        !connect_to(wake_, wake_at)) {
+        !connect_to(wake_, wake_at) || (nmea && nmea_socket_ == no_socket)) {
         close_all();
         return false;
     }
@@ -136,6 +170,7 @@ void Station::stop() {
 void Station::close_all() {
     close(listener_);
     close(echo_socket_);
+    close(nmea_socket_);
     close(waiting_);
     close(wake_);
 }
@@ -184,6 +219,7 @@ void Station::command_loop() {
         }
         if (options_.verbose) std::printf("station: connected\n");
         for (const auto &[code, fields] : settings_) say(connection, announcement(code, fields));
+        if (options_.scenario) announce_own(connection, static_cast<int64_t>(clock()));
         const bool replaced = serve(connection);
         close(connection);
         if (options_.verbose)
@@ -198,9 +234,22 @@ bool Station::serve(Socket connection) {
     std::string line;
     bool discarding = false;
     char chunk[2048];
+    // Under a scenario own ship is announced at each whole second.
+    auto next_second = static_cast<int64_t>(clock()) + 1;
     while (running_.load()) {
+        int timeout_ms = -1;
+        if (options_.scenario) {
+            const double now = clock();
+            if (now >= static_cast<double>(next_second)) {
+                next_second = static_cast<int64_t>(now);
+                announce_own(connection, next_second++);
+            }
+            timeout_ms =
+                static_cast<int>(std::ceil((static_cast<double>(next_second) - now) * 1000));
+            timeout_ms = std::clamp(timeout_ms, 1, 1000);
+        }
         Watch watches[3] = {{connection}, {listener_}, {wake_}};
-        if (!wait(watches, 3, -1)) return false;
+        if (!wait(watches, 3, timeout_ms)) return false;
         if (watches[2].ready) return false;
         if (watches[1].ready) {
             waiting_ = accept_from(listener_);
@@ -264,6 +313,23 @@ void Station::heard(Socket connection, const std::string &raw) {
     }
 }
 
+// Own ship as its sensors report it at `second`, in the sentences the radar
+// library's own Put functions send: "$N38,1,45.2,0.0" (heading in tenths,
+// no adjustment), "$N37,1,196608000,-5898240" (latitude and longitude in
+// 65536ths of a minute), "$N55,1,452" (course in tenths, as an integer).
+void Station::announce_own(Socket connection, int64_t second) {
+    const OwnReport own = options_.scenario->reported_own(static_cast<double>(second));
+    const int heading = tenths_of(own.heading_deg);
+    char text[80];
+    std::snprintf(text, sizeof text, "%d,%d.%d,0.0", 1, heading / 10, heading % 10);
+    say(connection, announcement(heading_code, text));
+    std::snprintf(text, sizeof text, "%d,%ld,%ld", 1, position_units(own.lat_deg, most_latitude),
+                  position_units(own.lon_deg, most_longitude));
+    say(connection, announcement(position_code, text));
+    std::snprintf(text, sizeof text, "%d,%d", 1, tenths_of(own.course_deg));
+    say(connection, announcement(course_code, text));
+}
+
 bool Station::say(Socket connection, const std::string &sentence) {
     const std::string bytes = sentence + "\r\n";
     std::size_t done = 0;
@@ -297,12 +363,15 @@ void Station::echo_loop() {
     if (!(rpm > 0)) return;  // the antenna stands still
     const double period = 60.0 / rpm;
 
-    std::vector<uint16_t> sweeps;
-    const uint16_t step = std::max<uint16_t>(options_.sweep_step, 1);
-    for (uint32_t k = 0; k < sweeps_per_turn; k += step) sweeps.push_back(static_cast<uint16_t>(k));
-    if (sweeps.back() < last_sweeps_from) sweeps.push_back(sweeps_per_turn - 1);
+    const std::vector<uint16_t> sweeps = revolution_sweeps(options_.sweep_step);
 
     Scene scene = options_.scene;
+    std::optional<ScenarioPainter> painter;
+    if (options_.scenario) painter.emplace(*options_.scenario);
+    Endpoint nmea_to;
+    const bool nmea = nmea_socket_ != no_socket &&
+                      to_endpoint(options_.nmea_address, options_.nmea_port, nmea_to);
+    auto nmea_second = static_cast<int64_t>(clock());
     std::optional<EchoEncoder> encoder;
     int step_in_use = -1;
     uint16_t samples = 0;
@@ -323,6 +392,13 @@ void Station::echo_loop() {
 
     while (running_.load()) {
         const double now = clock();
+        if (nmea && now >= static_cast<double>(nmea_second)) {
+            nmea_second = static_cast<int64_t>(now);
+            const OwnReport own =
+                options_.scenario->reported_own(static_cast<double>(nmea_second++));
+            for (const std::string &sentence : {nmea_hdt(own), nmea_rmc(own, utc_now_ms())})
+                send_datagram(nmea_socket_, sentence.data(), sentence.size(), nmea_to);
+        }
         // After a stall of more than a revolution, the antenna picks up at
         // the next revolution rather than sending the missed ones in a burst.
         if (now - sweep_time(rpm, revolution, sweeps[index]) > period) {
@@ -344,8 +420,12 @@ void Station::echo_loop() {
                 samples = sample_count_for(scene.range_nm);
                 encoder.emplace(samples, static_cast<uint8_t>(wanted));
             }
-            draw_line(scene, sweep, t, samples, levels);
-            if (encoder->add(sweep, 0, false, levels, datagram)) {
+            uint16_t offset = 0;
+            if (painter)
+                offset = painter->draw(sweep, t, scene.range_nm, samples, levels);
+            else
+                draw_line(scene, sweep, t, samples, levels);
+            if (encoder->add(sweep, offset, false, levels, datagram)) {
                 send();
                 pending_since = t;
             } else if (pending_since < 0) {
