@@ -7,9 +7,6 @@ namespace radarctl::serve {
 
 using json = nlohmann::json;
 
-namespace {
-
-// A time as UTC text, "2026-12-09T20:31:05Z".
 std::string utc_text(std::chrono::system_clock::time_point t) {
     using namespace std::chrono;
     const auto second = floor<seconds>(t);
@@ -24,11 +21,9 @@ std::string utc_text(std::chrono::system_clock::time_point t) {
     return text;
 }
 
-}  // namespace
-
 json Alarms::describe(const Alarm &a) {
-    return {{"id", a.id}, {"kind", a.kind}, {"text", a.text}, {"since", utc_text(a.since)},
-            {"acknowledged", a.acknowledged}};
+    return {{"id", a.id},     {"kind", a.kind}, {"subject", a.subject}, {"text", a.text},
+            {"since", utc_text(a.since)}, {"acknowledged", a.acknowledged}};
 }
 
 std::string Alarms::event(const Alarm &a, const char *state) {
@@ -72,6 +67,18 @@ bool Alarms::acknowledge(uint64_t id) {
         return true;
     }
     return false;
+}
+
+const Alarm *Alarms::find(uint64_t id) const {
+    for (const Alarm &a : up_)
+        if (a.id == id) return &a;
+    return nullptr;
+}
+
+const Alarm *Alarms::find(const std::string &kind, const std::string &subject) const {
+    for (const Alarm &a : up_)
+        if (a.kind == kind && a.subject == subject) return &a;
+    return nullptr;
 }
 
 json Alarms::list() const {

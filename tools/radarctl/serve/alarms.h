@@ -1,7 +1,7 @@
 // The server's alarms: a condition that a skipper must hear about, raised
 // until it clears, sounding in every viewer until someone acknowledges it.
-// An alarm is kept per kind and subject ("echo_lost" of the radar; later a
-// target's "cpa"), so a condition that lasts is one alarm, not one a second.
+// An alarm is kept per kind and subject ("echo_lost" of the radar, "cpa" of
+// a target, "guard" of a zone), so a condition that lasts is one alarm, not one a second.
 // The server's thread alone uses it.
 #pragma once
 
@@ -21,6 +21,9 @@ struct Alarm {
     bool acknowledged = false;
 };
 
+// A time as UTC text, "2026-12-09T20:31:05Z".
+std::string utc_text(std::chrono::system_clock::time_point t);
+
 class Alarms {
   public:
     // Told the event text of every change: raised, acknowledged, cleared.
@@ -32,6 +35,9 @@ class Alarms {
     void clear(const std::string &kind, const std::string &subject);
     // False when no alarm has that id.
     bool acknowledge(uint64_t id);
+    // The alarm up with that id, or of that kind and subject; null when none.
+    const Alarm *find(uint64_t id) const;
+    const Alarm *find(const std::string &kind, const std::string &subject) const;
 
     // {"alarms": [...]}, oldest first.
     nlohmann::json list() const;

@@ -13,6 +13,7 @@
 #include "catalogue.h"
 #include "ppi.h"
 #include "radar.h"
+#include "radar_tracking.h"
 #include "server.h"
 #include "sim.h"
 #include "static_files.h"
@@ -168,15 +169,68 @@ Response order(const Request &request, Context &context, const Address &peer, st
     return make(request, http::status::ok, json{{"status", status}}.dump());
 }
 
+// A decimal id of at most 18 digits.
+std::optional<uint64_t> id_of(std::string_view id) {
+    if (id.empty() || id.size() > 18 || id.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoull(std::string(id));
+}
+
 // POST /api/alarms/ID/ack.
 Response acknowledge(const Request &request, Context &context, const Address &peer, std::string_view id) {
     if (auto refused = refusal(request, context, peer)) return std::move(*refused);
-    uint64_t number = 0;
-    const bool digits = !id.empty() && id.size() <= 18 && id.find_first_not_of("0123456789") == std::string_view::npos;
-    if (digits) number = std::stoull(std::string(id));
-    if (!digits || !context.alarms.acknowledge(number))
-        return error(request, http::status::not_found, "no alarm " + std::string(id) + " is up");
-    return make(request, http::status::ok, json{{"id", number}, {"acknowledged", true}}.dump());
+    const std::optional<uint64_t> number = id_of(id);
+    const Alarm *alarm = number ? context.alarms.find(*number) : nullptr;
+    if (alarm == nullptr) return error(request, http::status::not_found, "no alarm " + std::string(id) + " is up");
+    const std::string kind = alarm->kind, subject = alarm->subject;
+    context.alarms.acknowledge(*number);
+    context.targets.acknowledged(kind, subject);
+    return make(request, http::status::ok, json{{"id", *number}, {"acknowledged", true}}.dump());
+}
+
+// A number in an order's body, within its range; why not, when it is not.
+std::optional<std::string> read_number(const json &body, const char *name, double least, double most,
+                                       double &value) {
+    const auto found = body.find(name);
+    if (found == body.end() || !found->is_number())
+        return std::string(name) + ": a number is needed";
+    value = found->get<double>();
+    if (!(value >= least && value <= most))
+        return std::string(name) + ": " + found->dump() + " is outside " + json(least).dump() + "-" +
+               json(most).dump();
+    return std::nullopt;
+}
+
+// POST /api/targets: {"range_nm", "bearing_deg"} acquires the echo nearest
+// that point.
+Response acquire(const Request &request, Context &context, const Address &peer) {
+    if (auto refused = refusal(request, context, peer)) return std::move(*refused);
+    const json body = json::parse(request.body(), nullptr, false);
+    if (!body.is_object()) return error(request, http::status::bad_request, "the body must be a JSON object");
+    double range = 0, bearing = 0;
+    if (auto why = read_number(body, "range_nm", 0, 96, range)) return error(request, http::status::bad_request, *why);
+    if (auto why = read_number(body, "bearing_deg", 0, 360, bearing))
+        return error(request, http::status::bad_request, *why);
+    uint32_t id = 0;
+    switch (context.targets.acquire(range, bearing == 360 ? 0 : bearing, id)) {
+        case RADARTRACK_OK: return make(request, http::status::ok, json{{"id", id}}.dump());
+        case RADARTRACK_NOT_FOUND: return error(request, http::status::not_found, "no echo there");
+        case RADARTRACK_FULL:
+            return error(request, http::status::conflict,
+                         "every one of the " + std::to_string(RADARTRACK_MAX_TARGETS) +
+                             " target places is taken: cancel a target first");
+        default: return error(request, http::status::bad_request, "no target can be acquired there");
+    }
+}
+
+// DELETE /api/targets (all) and /api/targets/ID.
+Response cancel(const Request &request, Context &context, const Address &peer, std::optional<std::string_view> id) {
+    if (auto refused = refusal(request, context, peer)) return std::move(*refused);
+    if (!id) return make(request, http::status::ok, json{{"cancelled", context.targets.cancel_all()}}.dump());
+    const std::optional<uint64_t> number = id_of(*id);
+    if (!number || *number > UINT32_MAX || !context.targets.cancel(static_cast<uint32_t>(*number)))
+        return error(request, http::status::not_found, "no target " + std::string(*id));
+    return make(request, http::status::ok, json{{"cancelled", 1}}.dump());
 }
 
 }  // namespace
@@ -200,8 +254,18 @@ std::string status_json(Context &context) {
                    {"lines_dropped", context.hub.counters.lines_dropped + b.lines_dropped()},
                    {"clients", context.hub.clients()},
                    {"playback_ended", b.playback_at_end()}};
+    status["tracking"] = context.targets.status();
+    status["tracking"]["own_source"] = context.own.source_name(std::chrono::steady_clock::now());
     EchoWatch::describe(status, std::chrono::steady_clock::now(), b.last_line());
     return status.dump();
+}
+
+json targets_json(Context &context) {
+    const auto now = std::chrono::steady_clock::now();
+    json body = context.targets.describe(now);
+    body["own"] = context.own.describe(now);
+    body["own"]["nmea"] = context.nmea != nullptr ? context.nmea->describe() : json(nullptr);
+    return body;
 }
 
 // The setting events of every group `wanted` picks, one per reading.
@@ -229,7 +293,7 @@ Response answer(const Request &request, Context &context, const Address &peer) {
     const auto method = request.method();
     if (method == http::verb::options) {
         Response r = make(request, http::status::no_content, "");
-        r.set(http::field::access_control_allow_methods, "GET, POST, OPTIONS");
+        r.set(http::field::access_control_allow_methods, "GET, POST, DELETE, OPTIONS");
         r.set(http::field::access_control_allow_headers, "Authorization, Content-Type");
         return r;
     }
@@ -240,6 +304,17 @@ Response answer(const Request &request, Context &context, const Address &peer) {
         return path.starts_with(settings_prefix)
                    ? order(request, context, peer, path.substr(settings_prefix.size()), RADAR_KIND_ORDER)
                    : order(request, context, peer, path.substr(request_prefix.size()), RADAR_KIND_REQUEST);
+    }
+    constexpr std::string_view targets_path = "/api/targets", target_prefix = "/api/targets/";
+    if (path == targets_path) {
+        if (method == http::verb::post) return acquire(request, context, peer);
+        if (method == http::verb::delete_) return cancel(request, context, peer, std::nullopt);
+        if (method == http::verb::get) return make(request, http::status::ok, targets_json(context).dump());
+        return error(request, http::status::method_not_allowed, "GET, POST or DELETE only");
+    }
+    if (path.starts_with(target_prefix) && path.size() > target_prefix.size()) {
+        if (method != http::verb::delete_) return error(request, http::status::method_not_allowed, "DELETE only");
+        return cancel(request, context, peer, path.substr(target_prefix.size()));
     }
     constexpr std::string_view alarms_prefix = "/api/alarms/", ack_suffix = "/ack";
     if (path.starts_with(alarms_prefix) && path.ends_with(ack_suffix) &&

@@ -42,6 +42,8 @@ Bridge::Bridge() {
         buffer->reserve(2 + limits::handoff_lines * (line_header + most_samples));
         put_u16(*buffer, 0);
     }
+    pending_times_.reserve(limits::handoff_lines);
+    spare_times_.reserve(limits::handoff_lines);
 }
 
 void RADAR_CALLBACK Bridge::echo_callback(EchoLineRecord *line) {
@@ -71,7 +73,8 @@ void Bridge::take_line(const EchoLineRecord &line) {
     if (line.Mode == mode_last_played) playback_ended.store(true);
     if (rpm_.load() > 0) wait_for_pace(line);
     last_mode_.store(line.Mode, std::memory_order_relaxed);
-    last_line_ns_.store(std::max<int64_t>(now_ns(), 1), std::memory_order_relaxed);
+    const int64_t now = std::max<int64_t>(now_ns(), 1);
+    last_line_ns_.store(now, std::memory_order_relaxed);
     const uint16_t samples = line.SampleCount > most_samples ? most_samples : line.SampleCount;
     std::lock_guard<std::mutex> held(lock_);
     if (pending_lines_ >= limits::handoff_lines) {
@@ -83,6 +86,7 @@ void Bridge::take_line(const EchoLineRecord &line) {
     put_u16(pending_, line.ScaleCode);
     put_u16(pending_, samples);
     pending_.append(reinterpret_cast<const char *>(line.Data), samples);
+    pending_times_.push_back(now);  // within its reserve: no allocation here
     ++pending_lines_;
 }
 
@@ -116,14 +120,20 @@ std::optional<std::chrono::steady_clock::time_point> Bridge::last_line() const {
         std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::nanoseconds(ns)));
 }
 
-std::string Bridge::take_batch(uint32_t &lines) {
+std::string Bridge::take_batch(uint32_t &lines, std::vector<int64_t> &times) {
+    spare_times_.clear();
     {
         std::lock_guard<std::mutex> held(lock_);
         lines = pending_lines_;
-        if (lines == 0) return {};
+        if (lines == 0) {
+            times.clear();
+            return {};
+        }
         pending_.swap(spare_);
+        pending_times_.swap(spare_times_);
         pending_lines_ = 0;
     }
+    times.assign(spare_times_.begin(), spare_times_.end());
     // A frame of its own size; the full buffer is kept for the next turn.
     std::string frame(spare_);
     spare_.resize(2);

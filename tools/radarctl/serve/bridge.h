@@ -34,8 +34,9 @@ class Bridge {
     void pace(double rpm);
 
     // The lines since the last call as one frame of the wire format (empty
-    // when none came); `lines` is their count.
-    std::string take_batch(uint32_t &lines);
+    // when none came); `lines` is their count, `times` when each came (steady
+    // clock, nanoseconds), for the tracker.
+    std::string take_batch(uint32_t &lines, std::vector<int64_t> &times);
     std::vector<int32_t> take_codes();
 
     uint64_t lines_received() const { return received_.load(); }
@@ -57,6 +58,7 @@ class Bridge {
     std::mutex lock_;
     std::string pending_;  // the frame being filled: a count, then lines
     std::string spare_;    // the other buffer; the server's thread only
+    std::vector<int64_t> pending_times_, spare_times_;  // beside them, a time for each line
     uint32_t pending_lines_ = 0;
     std::vector<int32_t> codes_;
     std::function<void()> wake_;

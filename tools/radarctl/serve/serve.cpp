@@ -7,14 +7,18 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
 
 #include "bridge.h"
 #include "commands.h"
+#include "nmea_in.h"
 #include "orvane.h"
 #include "radar.h"
+#include "radar_tracking.h"
+#include "scenario.h"
 #include "serve_limits.h"
 #include "server.h"
 #include "sim.h"
@@ -29,6 +33,10 @@ constexpr const char *sim_station = "RADARSIM";
 constexpr double default_rpm = 24;
 constexpr double default_trails = 20;  // seconds, as the demo shows them
 constexpr uint16_t echo_port = 10024;
+// A target passing closer than a nautical mile within twelve minutes: the
+// limits most radars come set to, and room to act at the speeds of coastal
+// traffic (two ships closing at 20 knots cover 4 NM in those 12 minutes).
+constexpr double default_cpa_limit_nm = 1.0, default_tcpa_limit_min = 12.0;
 
 // main prints the usage after the one line that says what was wrong.
 int bad_usage(const std::string &why) { return radarctl::bad_usage("serve", why); }
@@ -120,7 +128,7 @@ void keep_looping(const std::string &file, const std::atomic<bool> &stop) {
 int run_serve(const std::vector<std::string> &args) {
     const Options o(args,
                     {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--token-file",
-                     "--trails"},
+                     "--trails", "--nmea-in", "--cpa-limit", "--tcpa-limit", "--scenario"},
                     {"--sim", "--loop"});
     if (!o.ok()) return bad_usage(o.error());
     if (!o.positional().empty()) return bad_usage("unexpected argument " + o.positional()[0]);
@@ -140,7 +148,38 @@ int run_serve(const std::vector<std::string> &args) {
     if (std::isnan(trails) || trails < 0 || trails > 32767 || trails != std::floor(trails))
         return bad_usage("--trails takes 0 to 32767 seconds");
 
+    if (o.has("--scenario") && !o.has("--sim")) return bad_usage("--scenario goes with --sim");
+    if (o.has("--scenario") && o.has("--rpm")) return bad_usage("a scenario gives its own rpm: leave out --rpm");
+    const double cpa_limit = o.number("--cpa-limit", default_cpa_limit_nm);
+    if (std::isnan(cpa_limit) || cpa_limit <= 0 || cpa_limit > 20) return bad_usage("--cpa-limit takes 0-20 NM");
+    const double tcpa_limit = o.number("--tcpa-limit", default_tcpa_limit_min);
+    if (std::isnan(tcpa_limit) || tcpa_limit <= 0 || tcpa_limit > 60)
+        return bad_usage("--tcpa-limit takes 0-60 minutes");
+
     ServerOptions options;
+    options.tracking.cpa_limit_nm = cpa_limit;
+    options.tracking.tcpa_limit_min = tcpa_limit;
+    if (o.has("--nmea-in")) {
+        options.nmea_in = o.text("--nmea-in");
+        if (const std::string why = NmeaInput::check(options.nmea_in); !why.empty()) return bad_usage(why);
+    }
+    std::optional<Scenario> scenario;
+    if (o.has("--scenario")) {
+        std::string why;
+        if (!read_scenario(o.text("--scenario"), scenario.emplace(), why)) {
+            std::fprintf(stderr, "radarctl serve: --scenario: %s\n", why.c_str());
+            return 1;
+        }
+        for (const ScenarioAcquire &a : scenario->acquire)
+            options.tracking.acquire.push_back({a.at_s, a.range_nm, a.bearing_deg});
+        for (const ScenarioZone &z : scenario->auto_zones)
+            options.tracking.auto_zones.push_back(
+                RadarTrackZone{RADARTRACK_ZONE_ACQUIRE, z.from_deg, z.to_deg, z.inner_nm, z.outer_nm});
+    }
+    // The scenario's orders are timed by the station's scene clock.
+    std::unique_ptr<Station> station;
+    if (scenario)
+        options.tracking.scene_clock = [&station] { return station ? station->clock() : -1.0; };
     if (!split_listen(o.text("--listen", "127.0.0.1:8080"), options.address, options.port))
         return bad_usage("--listen takes ADDR:PORT");
     std::string token_from, token_problem;
@@ -160,10 +199,10 @@ int run_serve(const std::vector<std::string> &args) {
         std::fprintf(stderr, "radarctl serve: warning: UDP port %u is taken by another program: no echo "
                              "until it is free (the library tries again every second)\n", echo_port);
     OrvaneSetTrailTime(static_cast<uint16_t>(trails));
-    std::unique_ptr<Station> station;
     if (o.has("--sim")) {
         StationOptions sim;
         sim.rpm = rpm;
+        sim.scenario = scenario;
         station = std::make_unique<Station>(sim);
         if (!station->start()) {
             std::fprintf(stderr, "radarctl serve: the simulated station could not listen\n");

@@ -67,6 +67,11 @@ bool Server::listen(std::string &error) {
         return false;
     }
     bound_port_ = acceptor_.local_endpoint().port();
+    if (!options_.nmea_in.empty()) {
+        nmea_ = std::make_unique<NmeaInput>(io_, options_.nmea_in, own_);
+        if (!nmea_->start(error)) return false;
+        context_.nmea = nmea_.get();
+    }
     return true;
 }
 
@@ -86,10 +91,22 @@ void Server::accept() {
     });
 }
 
+// The lines go to the tracker, then to the clients; a change of the targets
+// (a revolution, an acquisition) goes out once, after.
 void Server::tick_batches() {
     uint32_t lines = 0;
-    std::string frame = Bridge::instance().take_batch(lines);
+    std::string frame = Bridge::instance().take_batch(lines, line_times_);
+    targets_.lines(frame, line_times_);
     if (lines > 0) hub_.broadcast(std::make_shared<const std::string>(std::move(frame)), true, lines);
+    targets_.step(std::chrono::steady_clock::now());
+    if (targets_changed_) tell_targets();
+}
+
+void Server::tell_targets() {
+    targets_changed_ = false;
+    nlohmann::json event = targets_json(context_);
+    event["type"] = "targets";
+    hub_.broadcast(text_frame(event.dump()), false, 0);
 }
 
 void Server::tick_status() {
@@ -113,6 +130,9 @@ void Server::watch_echo() {
 }
 
 void Server::announce(int32_t code) {
+    constexpr int32_t guard_zones = 0x13;
+    own_.radar_announced(code, std::chrono::steady_clock::now());
+    if (code == guard_zones) targets_.guard_zones_announced();
     for (std::string &event : setting_events_for(code)) hub_.broadcast(text_frame(std::move(event)), false, 0);
 }
 
@@ -120,6 +140,7 @@ void Server::run() {
     alarms_.on_event([this](std::string event) {
         if (!stopping_) hub_.broadcast(text_frame(std::move(event)), false, 0);
     });
+    targets_.on_change([this] { targets_changed_ = true; });
     Bridge::instance().on_codes([this] {
         net::post(io_, [this] {
             for (int32_t code : Bridge::instance().take_codes()) announce(code);
@@ -140,6 +161,7 @@ void Server::run() {
         stopping_ = true;
         boost::system::error_code ignored;
         acceptor_.close(ignored);
+        if (nmea_) nmea_->stop();
         hub_.close_all();
         // Done once every WebSocket has closed; whatever is still open after
         // a moment (an idle keep-alive connection, a client that does not

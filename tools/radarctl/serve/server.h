@@ -18,6 +18,9 @@
 #include "echo_watch.h"
 #include "gate.h"
 #include "hub.h"
+#include "nmea_in.h"
+#include "own_ship.h"
+#include "targets.h"
 #include "tries.h"
 
 namespace radarctl::serve {
@@ -31,6 +34,8 @@ struct ServerOptions {
     uint16_t port = 8080;
     std::string token;
     std::string source;  // "sim", "station" or "playback"
+    std::string nmea_in;  // "udp://ADDR:PORT" or "tcp://HOST:PORT"; empty: none
+    TrackingOptions tracking;
 };
 
 // What the API answers from (api.cpp).
@@ -41,6 +46,9 @@ struct Context {
     Tries &tries;
     Alarms &alarms;
     EchoWatch &echo;
+    OwnShip &own;
+    Targets &targets;
+    const NmeaInput *nmea;  // null without --nmea-in
 };
 // The answer to a request from a client at `peer`.
 Response answer(const Request &request, Context &context, const Address &peer);
@@ -49,6 +57,8 @@ Response error_response(http::status status, unsigned version, bool keep_alive, 
 // A request target without its query ("/ws?x=1" is "/ws").
 std::string_view path_of(std::string_view target);
 std::string status_json(Context &context);
+// GET /api/targets: own ship, the limits and the targets.
+nlohmann::json targets_json(Context &context);
 // Every group's current values as setting events, one text frame each.
 std::vector<std::string> setting_events();
 // The events for the groups an announcement with `code` changed.
@@ -70,6 +80,7 @@ class Server {
     void tick_status();
     void watch_echo();
     void announce(int32_t code);
+    void tell_targets();
 
     ServerOptions options_;
     // What the sessions use: declared before io_, so that the sessions its
@@ -79,7 +90,14 @@ class Server {
     Tries tries_;
     Alarms alarms_;
     EchoWatch echo_{alarms_, options_.source == "playback"};
-    Context context_{options_, hub_, gate_, tries_, alarms_, echo_};
+    // Time 0 of the tracker: lines and own ship's samples are timed from it.
+    std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
+    OwnShip own_{!options_.nmea_in.empty(), epoch_};
+    Targets targets_{alarms_, own_, epoch_, options_.tracking};
+    std::unique_ptr<NmeaInput> nmea_;
+    Context context_{options_, hub_, gate_, tries_, alarms_, echo_, own_, targets_, nullptr};
+    std::vector<int64_t> line_times_;
+    bool targets_changed_ = false;
     bool radar_expected_ = false;  // the radar has been connected or heard: its echo is expected
     boost::asio::io_context io_{1};
     boost::asio::ip::tcp::acceptor acceptor_{io_};
