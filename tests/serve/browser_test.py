@@ -4,12 +4,15 @@
 and the gain changed through the panel comes back as the station's
 announcement. A radar that falls silent, and a server that goes, dim the
 picture, show the banner and sound the alarm until it is acknowledged; a
-recording shows its own range and says when it has ended.
+recording shows its own range and says when it has ended. A ship of a
+scenario, clicked on, is acquired and listed, and its vector is drawn where
+the scenario's own geometry says it goes.
 
-  tests/serve/browser_test.py --radarctl build/bin/radarctl [--screenshot docs/viewer.png]
+  tests/serve/browser_test.py --radarctl build/bin/radarctl [--screenshot docs/viewer.png Targets]
 """
 import io
 import json
+import math
 import os
 import sys
 import tempfile
@@ -20,7 +23,9 @@ import urllib.request
 from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import Select
 
 sys.path.insert(0, __file__.rsplit("/", 1)[0])
 import serve_support  # noqa: E402
@@ -110,10 +115,6 @@ class Viewer(unittest.TestCase):
         wait_for("the announced gain", lambda: self.settings()["RadarGain"]["values"][1] == wanted)
         wait_for("the panel showing it",
                  lambda: int(float(level.get_attribute("value"))) == wanted)
-        if SCREENSHOT:
-            time.sleep(3)  # a full revolution with trails
-            d.save_screenshot(SCREENSHOT)
-
 
 
 class Silence(unittest.TestCase):
@@ -193,6 +194,164 @@ class Recording(unittest.TestCase):
                 self.assertEqual(d.find_element(By.ID, "banner").get_attribute("class"), "notice")
             finally:
                 server.stop()
+
+
+# Own ship northward at 10 kn; ship A crosses ahead to starboard (true course
+# 090, relative 135), B is acquired by the scenario itself. Neither comes
+# inside 2.5 NM, so no alarm covers the picture.
+OWN = {"course_deg": 0, "speed_kn": 10, "lat": 50.0, "lon": -1.5}
+SHIP_A = {"name": "A", "range_nm": 4, "bearing_deg": 30, "course_deg": 90, "speed_kn": 10, "length_m": 90}
+SHIP_B = {"name": "B", "range_nm": 3, "bearing_deg": 300, "course_deg": 0, "speed_kn": 6, "length_m": 90}
+SCENARIO = {"rpm": 30, "range_nm": 6, "seed": 4, "sea": 0, "coast": False, "own": OWN,
+            "ships": [SHIP_A, SHIP_B], "acquire": [{"at_s": 3, "range_nm": 3, "bearing_deg": 300}]}
+TARGET_RGB = (150, 215, 255)  # targets.js COLOURS.target
+
+
+def velocity(course_deg, speed_kn):
+    a = math.radians(course_deg)
+    return speed_kn * math.sin(a), speed_kn * math.cos(a)
+
+
+def truth(ship, t_s):
+    """The ship seen from own ship t_s after the scene began: range (NM), bearing,
+    true and relative course (degrees), relative speed (kn) and TCPA (min)."""
+    ve, vn = velocity(ship["course_deg"], ship["speed_kn"])
+    oe, on = velocity(OWN["course_deg"], OWN["speed_kn"])
+    re_, rn = ve - oe, vn - on
+    e, n = velocity(ship["bearing_deg"], ship["range_nm"])
+    e, n = e + re_ * t_s / 3600, n + rn * t_s / 3600
+    rel_speed = math.hypot(re_, rn)
+    return {"range": math.hypot(e, n), "bearing": math.degrees(math.atan2(e, n)) % 360,
+            "course": ship["course_deg"], "rel_course": math.degrees(math.atan2(re_, rn)) % 360,
+            "speed": ship["speed_kn"], "rel_speed": rel_speed,
+            "tcpa": -(e * re_ + n * rn) / rel_speed ** 2 * 60}
+
+
+def angle_off(a, b):
+    return abs((a - b + 180) % 360 - 180)
+
+
+class Targets(unittest.TestCase):
+    """`radarctl serve --sim --scenario`: a click on a ship's echo acquires it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        path = os.path.join(cls.folder.name, "crossing.json")
+        with open(path, "w") as f:
+            json.dump(SCENARIO, f)
+        cls.started = time.monotonic()
+        cls.server = serve_support.Server(source=("--sim", "--scenario", path))
+        cls.url = f"http://127.0.0.1:{cls.server.port}/"
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.stop()
+        cls.folder.cleanup()
+
+    def scene_s(self):
+        return time.monotonic() - self.started
+
+    def api_targets(self):
+        return serve_support.get_json(self.server.port, "/api/targets")["targets"]
+
+    def overlay_half(self):
+        return DRIVER.find_element(By.ID, "overlay").rect["width"] / 2
+
+    def css_offset(self, range_nm, bearing_deg):
+        """Where a range and bearing lie on the picture, CSS pixels from its centre."""
+        r = range_nm / SCENARIO["range_nm"] * self.overlay_half()
+        return r * math.sin(math.radians(bearing_deg)), -r * math.cos(math.radians(bearing_deg))
+
+    def click_at(self, range_nm, bearing_deg):
+        dx, dy = self.css_offset(range_nm, bearing_deg)
+        ActionChains(DRIVER).move_to_element_with_offset(
+            DRIVER.find_element(By.ID, "overlay"), round(dx), round(dy)).click().perform()
+
+    def rows(self):
+        """The target list as shown: id, status and each cell's text by field."""
+        return DRIVER.execute_script("""
+            return [...document.querySelectorAll('#target-list tbody tr[data-id]')].map((tr) => ({
+              id: tr.dataset.id, status: tr.dataset.status,
+              cells: Object.fromEntries([...tr.cells].map((td) => [td.dataset.field, td.textContent])) }));""")
+
+    def drawn_vector(self, target, reach_px):
+        """The direction (degrees) and length (CSS px) of the line drawn from a
+        target's symbol in the targets' colour, from the overlay's pixels."""
+        x, y = self.css_offset(target["range_nm"], target["bearing_deg"])
+        points = DRIVER.execute_script("""
+            const [x, y, reach, rgb] = arguments, c = document.getElementById('overlay');
+            const k = c.width / c.getBoundingClientRect().width, half = c.width / 2;
+            const cx = half + x * k, cy = half + y * k, r = Math.ceil(reach * k);
+            const box = c.getContext('2d').getImageData(Math.round(cx - r), Math.round(cy - r), 2 * r, 2 * r);
+            const out = [];
+            for (let j = 0; j < 2 * r; ++j) for (let i = 0; i < 2 * r; ++i) {
+              const p = 4 * (j * 2 * r + i), d = box.data;
+              if (d[p + 3] > 200 && [0, 1, 2].every((n) => Math.abs(d[p + n] - rgb[n]) < 30))
+                out.push([(Math.round(cx - r) + i - cx) / k, (Math.round(cy - r) + j - cy) / k]);
+            }
+            return out;""", x, y, reach_px, TARGET_RGB)
+        # Beyond the symbol, its brackets and its label.
+        line = [(dx, dy) for dx, dy in points if 30 <= math.hypot(dx, dy) <= reach_px]
+        self.assertGreater(len(line), 20, "no vector drawn beyond the symbol")
+        e, n = sum(dx for dx, _ in line), sum(-dy for _, dy in line)
+        return math.degrees(math.atan2(e, n)) % 360, max(math.hypot(dx, dy) for dx, dy in line)
+
+    def test_a_click_acquires_the_ship_its_vector_shows_and_it_is_cancelled(self):
+        d = DRIVER
+        d.get(self.url)
+        wait_for("live echo", lambda: text("radar-state") == "Radar: live")
+        wait_for("the range", lambda: text("range") == "6.00 NM")
+        wait_for("the scenario's own acquisition", lambda: len(self.api_targets()) == 1)
+        [b_id] = [t["id"] for t in self.api_targets()]
+
+        a = truth(SHIP_A, self.scene_s())
+        self.click_at(a["range"], a["bearing"])
+        give_token()
+        wait_for("A in the list", lambda: len(self.rows()) == 2)
+        [target] = [t for t in self.api_targets() if t["id"] != b_id]
+        self.assertEqual(target["acquisition"], "manual")
+        a = truth(SHIP_A, self.scene_s())  # the click went where the ship is
+        self.assertLess(abs(target["range_nm"] - a["range"]), 0.15, target)
+        self.assertLess(angle_off(target["bearing_deg"], a["bearing"]), 2.5, target)
+
+        a_id = target["id"]
+        wait_for("A tracked", lambda: self.rows()[0]["status"] == "tracking" == self.rows()[1]["status"], 60)
+        # Sorted by TCPA: A passes within minutes, B in about twenty.
+        rows = self.rows()
+        self.assertEqual([r["id"] for r in rows], [str(a_id), str(b_id)])
+        cells = rows[0]["cells"]
+        for field, unit in (("range", " NM"), ("bearing", "°"), ("course", "°"), ("speed", " kn"),
+                            ("cpa", " NM"), ("tcpa", " min")):
+            self.assertRegex(cells[field], r"^\d+\.?\d*" + unit + "$", field)
+
+        # The vectors, 12 minutes long, against the scenario's geometry: true, then relative.
+        Select(d.find_element(By.ID, "vector-minutes")).select_by_value("12")
+        for mode, course, speed in (("true", "course", "speed"), ("relative", "rel_course", "rel_speed")):
+            d.find_element(By.CSS_SELECTOR, f'#targets button[data-mode="{mode}"]').click()
+            wait_for(f"{mode} vectors", lambda: d.find_element(By.TAG_NAME, "body")
+                     .get_attribute("data-vectors") == mode)
+            [target] = [t for t in self.api_targets() if t["id"] == a_id]
+            a = truth(SHIP_A, self.scene_s())
+            length = a[speed] * 12 / 60 / SCENARIO["range_nm"] * self.overlay_half()
+            time.sleep(0.1)  # the next animation frame draws it
+            direction, drawn = self.drawn_vector(target, length * 1.1 + 6)
+            self.assertLess(angle_off(direction, a[course]), 12, f"{mode} vector at {direction:.0f}°")
+            self.assertLess(abs(drawn - length), 0.2 * length + 4, f"{mode} vector {drawn:.0f} px long")
+        if SCREENSHOT:
+            d.save_screenshot(SCREENSHOT)
+
+        # A click on open water acquires nothing; one on A selects it.
+        self.click_at(2, 200)
+        wait_for("the refusal", lambda: "no echo" in text("targets-result"))
+        self.assertFalse(d.find_element(By.ID, "target-details").is_displayed())
+        [target] = [t for t in self.api_targets() if t["id"] == a_id]
+        self.click_at(target["range_nm"], target["bearing_deg"])
+        wait_for("A's details", lambda: d.find_element(By.ID, "target-details").is_displayed())
+        self.assertIn("manual", text("target-details"))
+        d.find_element(By.ID, "target-cancel").click()
+        wait_for("A cancelled", lambda: [t["id"] for t in self.api_targets()] == [b_id])
+        wait_for("A gone from the list", lambda: [r["id"] for r in self.rows()] == [str(b_id)])
 
 
 if __name__ == "__main__":

@@ -6,13 +6,15 @@
 import { Ppi, FALLBACK_DISPLAY, decodeLines, formatNm } from './ppi.js';
 import { Panel } from './panel.js';
 import { Watch } from './watch.js';
+import { Targets } from './targets.js';
+import { TargetList } from './target_list.js';
 
 const TOKEN_KEY = 'radarctl-token';
 const FIRST_RETRY_MS = 500, LAST_RETRY_MS = 10000;
 
 const $ = (selector) => document.querySelector(selector);
 const settings = {};  // "RadarGain", "RadarEBL/1" -> {code, values}
-let ppi, panel, watch, display = FALLBACK_DISPLAY;
+let ppi, panel, watch, targets, targetList, display = FALLBACK_DISPLAY;
 let playback = false;
 
 async function getJson(path) {
@@ -70,10 +72,10 @@ function askToken(message) {
   return asking;
 }
 
-// Sends a change (an order, an acknowledgement); asks for the token when
-// none is kept or the server refused the one kept. Resolves to the answer's
-// body with `ok` and a `text` to show.
-async function post(path, body) {
+// Sends a change (an order, an acknowledgement, a target acquired or
+// cancelled); asks for the token when none is kept or the server refused the
+// one kept. Resolves to the answer's body with `ok` and a `text` to show.
+async function send(method, path, body) {
   let message = 'Control token (radarctl serve prints it at start):';
   for (let attempt = 0; attempt < 3; ++attempt) {
     const token = sessionStorage.getItem(TOKEN_KEY) || (await askToken(message));
@@ -81,9 +83,9 @@ async function post(path, body) {
     let answer;
     try {
       answer = await fetch(path, {
-        method: 'POST',
+        method,
         headers: { 'Content-Type': 'application/json', Authorization: `Bearer ${token}` },
-        body: JSON.stringify(body),
+        body: body === undefined ? undefined : JSON.stringify(body),
       });
     } catch (error) {
       return { ok: false, text: `not sent: ${error.message}` };
@@ -102,6 +104,8 @@ async function post(path, body) {
   }
   return { ok: false, text: 'not sent: token refused' };
 }
+
+const post = (path, body) => send('POST', path, body);
 
 async function sendOrder(stem, values) {
   const answer = await post(`api/settings/${stem}`, { values });
@@ -123,6 +127,7 @@ function connect(wait = FIRST_RETRY_MS) {
     opened = true;
     showState('connected');
     watch.connected(true);
+    targets.setAlarms([...watch.alarms.values()]);
   };
   socket.onmessage = (message) => {
     if (typeof message.data === 'string') return onEvent(message.data);
@@ -162,6 +167,9 @@ function onEvent(text) {
       (lost ? ` · ${lost} lines lost on this screen in the last 10 s` : '');
   } else if (message.type === 'alarm') {
     watch.onAlarm(message);
+    targets.setAlarms([...watch.alarms.values()]);
+  } else if (message.type === 'targets') {
+    targets.update(message);
   }
 }
 
@@ -200,11 +208,17 @@ function watchPointer() {
   overlay.addEventListener('pointermove', show);
   overlay.addEventListener('pointerdown', show);
   overlay.addEventListener('pointerleave', () => { out.textContent = '–'; });
+  overlay.addEventListener('click', (e) => {
+    const p = ppi.devicePoint(e.clientX, e.clientY);
+    targetList.clickAt(p.x, p.y);
+  });
 }
 
 async function start() {
   ppi = new Ppi($('#ppi'), $('#overlay'), display);
   watch = new Watch((id) => post(`api/alarms/${id}/ack`, {}));
+  targets = new Targets(ppi, () => document.body.classList.contains('stale'));
+  targetList = new TargetList(targets, send);
   let resizing = 0;  // rebuilding the lookup table at every step of a drag is wasted work
   new ResizeObserver(() => {
     clearTimeout(resizing);
@@ -221,6 +235,8 @@ async function start() {
     askToken('Control token:');
   });
   connect();
+  // The events bring the targets once a revolution; this shows them at once.
+  getJson('api/targets').then((body) => { if (!targets.body) targets.update(body); }, () => {});
 
   display = await getJsonPersistently('api/display');
   ppi.setDisplay(display);

@@ -1,6 +1,6 @@
 // The plan position indicator: echo lines painted into an image of the
-// current revolution, and the overlays (rings, heading, EBL, VRM, guard zones)
-// on a second canvas above it.
+// current revolution, and the overlays (rings, heading, EBL, VRM, guard zones,
+// and the layers others add, such as the targets) on a second canvas above it.
 
 const BEARINGS = 8192;
 const FILL_STEP = 8;  // a line this many bearings ahead of the one before also fills the gap
@@ -63,6 +63,7 @@ export class Ppi {
     this.dpr = 1;
     this.imageDirty = false;
     this.overlayDirty = true;
+    this.layers = [];
     this.setDisplay(display);
     const frame = () => { this.draw(); requestAnimationFrame(frame); };
     requestAnimationFrame(frame);
@@ -208,16 +209,47 @@ export class Ppi {
     return step !== undefined && step < ranges.length ? ranges[step] : null;
   }
 
-  // Range (NM) and bearing (degrees) under a point given in client pixels.
-  readout(clientX, clientY) {
+  // The picture's geometry, in one place: north up, own ship at the centre.
+  // A point given in client pixels, as the canvas's device pixels.
+  devicePoint(clientX, clientY) {
     const box = this.overlay.getBoundingClientRect();
-    const half = box.width / 2;
-    const dx = clientX - box.left - half, dy = box.top + half - clientY;
+    const k = this.size / box.width;
+    return { x: (clientX - box.left) * k, y: (clientY - box.top) * k };
+  }
+
+  // Range (NM) and true bearing (degrees) of a point in device pixels; null
+  // outside the picture or before its range is known.
+  polarAt(x, y) {
+    const half = this.size / 2, range = this.rangeNm();
+    const dx = x - half, dy = half - y;
     const r = Math.hypot(dx, dy) / half;
-    const range = this.rangeNm();
-    if (r > 1 || range === null) return null;
+    if (r > 1 || range === null || !this.size) return null;
     const bearing = ((Math.atan2(dx, dy) * 180) / Math.PI + 360) % 360;
     return { rangeNm: r * range, bearingDeg: bearing };
+  }
+
+  // Device pixels of a point east and north of own ship (NM); null before
+  // the range is known. Points outside the picture are given too.
+  pointOf(eastNm, northNm) {
+    const half = this.size / 2, range = this.rangeNm();
+    if (range === null || !this.size) return null;
+    return { x: half + (eastNm / range) * half, y: half - (northNm / range) * half };
+  }
+
+  // Range (NM) and bearing (degrees) under a point given in client pixels.
+  readout(clientX, clientY) {
+    const p = this.devicePoint(clientX, clientY);
+    return this.polarAt(p.x, p.y);
+  }
+
+  // Drawings of others on the overlay, called with (context, ppi) after its own.
+  addLayer(draw) {
+    this.layers.push(draw);
+    this.overlayDirty = true;
+  }
+
+  invalidate() {
+    this.overlayDirty = true;
   }
 
   draw() {
@@ -302,6 +334,11 @@ export class Ppi {
       g.strokeStyle = 'rgba(220, 80, 60, 0.8)';
       g.fill();
       g.stroke();
+    }
+    for (const draw of this.layers) {
+      g.save();
+      draw(g, this);
+      g.restore();
     }
   }
 }

@@ -1,14 +1,19 @@
 // Whether the picture on this screen is live, said in words, and the alarms
 // that must be heard. A picture that has stopped is dimmed within seconds
-// and never called live; the server's alarms (echo lost, and what it raises
-// later) and this screen's own (no echo here, the server gone) show a large
-// banner and sound until someone acknowledges them.
+// and never called live; the server's alarms (echo lost, a dangerous or lost
+// target, an echo in a guard zone) and this screen's own (no echo here, the
+// server gone) show a large banner and sound until someone acknowledges them.
 
 const STALE_MS = 2500;  // no line for this long: the picture is dimmed
 const LOST_MS = 5000;   // ... and for this long: this screen's own alarm
 const BEEP_EVERY_MS = 1000;
 const LOCAL_ID = 'here';
-const TITLES = { echo_lost: 'NO ECHO: THE PICTURE IS NOT LIVE' };
+const TITLES = {
+  echo_lost: 'NO ECHO: THE PICTURE IS NOT LIVE',
+  cpa: 'DANGEROUS TARGET: CLOSE QUARTERS',
+  guard: 'GUARD ZONE: ECHO INSIDE',
+  lost: 'TARGET LOST',
+};
 
 const $ = (selector) => document.querySelector(selector);
 
