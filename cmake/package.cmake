@@ -1,5 +1,6 @@
 # What ships: version resources in the Windows DLLs, the installed tree
-# (`cmake --install`), the CMake package and radar.pc, and the archives cpack
+# (`cmake --install`), the CMake package (radar::radar, radar::orvane and
+# radar::tracking), radar.pc and radartrack.pc, and the archives cpack
 # makes from the same build folder: radar-<version>-Linux.tar.gz and
 # radar_<version>_amd64.deb on Linux, radar-<version>-win32.zip and
 # radar-<version>-win64.zip from the Windows builds.
@@ -26,6 +27,7 @@ if(WIN32)
   endfunction()
   radar_version_resource(radar radar "Radar library: settings, command sentences, echo, recording, CPA/TCPA")
   radar_version_resource(orvane orvane "Network library (stand-in) for the radar library")
+  radar_version_resource(radartrack radartrack "Target tracking from the radar's echo: targets, CPA/TCPA, guard zones")
 endif()
 
 # ---- The installed tree --------------------------------------------------------
@@ -38,13 +40,13 @@ else()
   set(RADAR_INSTALL_DOCDIR ${CMAKE_INSTALL_DOCDIR})
   # Installed programs and libraries find their neighbours wherever the tree is unpacked.
   file(RELATIVE_PATH lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-  set_target_properties(radar orvane PROPERTIES INSTALL_RPATH "$ORIGIN")
+  set_target_properties(radar orvane radartrack PROPERTIES INSTALL_RPATH "$ORIGIN")
   if(TARGET radarctl)
     set_target_properties(radarctl PROPERTIES INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
   endif()
 endif()
 
-install(FILES include/radar.h orvane/orvane.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES include/radar.h include/radar_tracking.h orvane/orvane.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES README.md DESTINATION ${RADAR_INSTALL_DOCDIR})
 file(GLOB radar_docs CONFIGURE_DEPENDS docs/*.md docs/*.png)
 list(REMOVE_ITEM radar_docs ${PROJECT_SOURCE_DIR}/docs/api.md)  # the reference's own front page
@@ -57,8 +59,11 @@ if(TARGET radarctl)
 endif()
 
 if(WIN32)
-  install(TARGETS radar orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS radar orvane radartrack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${CMAKE_BINARY_DIR}/radar.def DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  # radartrack.dll's functions are __cdecl with plain names on both systems:
+  # the linker's own import library serves.
+  install(FILES $<TARGET_LINKER_FILE:radartrack> DESTINATION ${CMAKE_INSTALL_LIBDIR} RENAME radartrack.lib)
   if(RADAR_STDCALL_DECORATED)
     # The import libraries that name the decorated stdcall exports.
     install(FILES ${RADAR_CALLER_LIB} DESTINATION ${CMAKE_INSTALL_LIBDIR})
@@ -75,7 +80,10 @@ else()
   # names the stand-in's directory (NetSetStation) or whose linker checks every
   # symbol needs liborvane too.
   target_link_libraries(radar INTERFACE $<INSTALL_INTERFACE:radar::orvane>)
-  install(TARGETS radar orvane EXPORT radarTargets
+  # radar::tracking carries radar::radar: radar_tracking.h includes radar.h,
+  # and the lines it takes come from the radar library.
+  target_link_libraries(radartrack INTERFACE $<INSTALL_INTERFACE:radar::radar>)
+  install(TARGETS radar orvane radartrack EXPORT radarTargets
           LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
           INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
   set(cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/radar)
@@ -89,8 +97,10 @@ else()
                 ${CMAKE_BINARY_DIR}/package/radarConfigVersion.cmake DESTINATION ${cmake_dir})
   file(RELATIVE_PATH RADAR_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
   string(REGEX REPLACE "/$" "" RADAR_PC_TO_PREFIX "${RADAR_PC_TO_PREFIX}")
-  configure_file(cmake/package/radar.pc.in ${CMAKE_BINARY_DIR}/package/radar.pc @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/package/radar.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  foreach(pc radar radartrack)
+    configure_file(cmake/package/${pc}.pc.in ${CMAKE_BINARY_DIR}/package/${pc}.pc @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/package/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+  endforeach()
 endif()
 
 # ---- Archives --------------------------------------------------------------------
@@ -98,7 +108,7 @@ set(CPACK_PACKAGE_NAME radar)
 set(CPACK_PACKAGE_VENDOR "radar")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Marine radar library: settings, command sentences, echo lines with trails, recording, CPA/TCPA")
+    "Marine radar library: settings, command sentences, echo lines with trails, recording, CPA/TCPA; target tracking")
 set(CPACK_PACKAGE_CONTACT "radar developers <radar@localhost>")
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
@@ -109,7 +119,7 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION libs)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "The radar library (libradar.so.1) with its header, CMake package and\n pkg-config file, the stand-in network library, radarctl and the API reference.")
+      "The radar library (libradar.so.1) and the target tracking library\n (libradartrack.so.1) with their headers, CMake package and pkg-config\n files, the stand-in network library, radarctl and the API reference.")
   # What the libraries and radarctl link is read from them (dpkg-shlibdeps);
   # the package's own libraries are found in its tree.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
