@@ -1,5 +1,5 @@
-# The API reference: Doxygen HTML made from the doc comments of include/radar.h
-# and orvane/orvane.h (docs/Doxyfile.in, main page docs/api.md). Doxygen is a
+# The API reference: Doxygen HTML made from the doc comments of include/radar.h,
+# include/radar_tracking.h and orvane/orvane.h (docs/Doxyfile.in, main page docs/api.md). Doxygen is a
 # program of the build machine, so the Windows cross builds make the same pages.
 # With RADAR_DOCS on, target radar_docs is part of every build, and a
 # declaration without a doc comment fails it.
@@ -45,7 +45,8 @@ if(RADAR_DOCS)
     COMMAND ${CMAKE_COMMAND} -E make_directory ${RADAR_DOCS_OUTPUT_DIR}
     COMMAND ${RADAR_DOXYGEN} ${CMAKE_BINARY_DIR}/docs/Doxyfile
     COMMAND ${CMAKE_COMMAND} -E touch ${radar_docs_stamp}
-    DEPENDS ${PROJECT_SOURCE_DIR}/include/radar.h ${PROJECT_SOURCE_DIR}/orvane/orvane.h
+    DEPENDS ${PROJECT_SOURCE_DIR}/include/radar.h ${PROJECT_SOURCE_DIR}/include/radar_tracking.h
+            ${PROJECT_SOURCE_DIR}/orvane/orvane.h
             ${PROJECT_SOURCE_DIR}/docs/api.md ${CMAKE_BINARY_DIR}/docs/Doxyfile
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Making the API reference (Doxygen)"

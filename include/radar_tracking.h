@@ -133,8 +133,10 @@ typedef struct RadarTrackOwnShip {
  * circle), between `inner_nm` and `outer_nm` from own ship. */
 typedef struct RadarTrackZone {
     uint32_t kind; /**< RADARTRACK_ZONE_... */
-    double from_deg, to_deg;
-    double inner_nm, outer_nm;
+    double from_deg; /**< where the sector starts, degrees true */
+    double to_deg;   /**< where it ends, clockwise from from_deg */
+    double inner_nm; /**< nearer edge */
+    double outer_nm; /**< farther edge */
 } RadarTrackZone;
 
 /** One target as the tracker sees it. */
@@ -148,11 +150,13 @@ typedef struct RadarTrackTarget {
     double course_deg;    /**< over ground, true (relative when RADARTRACK_FLAG_RELATIVE_ONLY) */
     double speed_kn;      /**< over ground (relative when RADARTRACK_FLAG_RELATIVE_ONLY) */
     double rel_course_deg; /**< of the motion relative to own ship */
-    double rel_speed_kn;
+    double rel_speed_kn;  /**< of the motion relative to own ship */
     double cpa_nm;   /**< closest point of approach, by OrvaneCalCpaTcpa */
     double tcpa_min; /**< time to it; negative when it is past */
-    double lat_deg, lon_deg; /**< when RADARTRACK_FLAG_POSITION */
-    double first_seen_s, last_seen_s; /**< the caller's times */
+    double lat_deg;       /**< latitude, when RADARTRACK_FLAG_POSITION */
+    double lon_deg;       /**< longitude, when RADARTRACK_FLAG_POSITION */
+    double first_seen_s;  /**< when its echo was first seen, in the caller's time */
+    double last_seen_s;   /**< when its echo was last seen */
     uint32_t seen; /**< revolutions of the last 10 in which it was seen */
 } RadarTrackTarget;
 
@@ -163,7 +167,7 @@ typedef struct RadarTrackEvent {
     uint32_t zone;   /**< the zone place for a guard event */
     double time_s;   /**< when */
     double range_nm; /**< where, from own ship */
-    double bearing_deg;
+    double bearing_deg; /**< where, degrees true */
 } RadarTrackEvent;
 
 /** The tracker's state in figures. */
@@ -213,8 +217,9 @@ RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_own_ship(RadarTracker *track
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_acquire(RadarTracker *tracker, double range_nm,
                                                             double bearing_deg, uint32_t *id);
 
-/** Cancels one target, or all of them. */
+/** Cancels one target; RADARTRACK_NOT_FOUND when there is no such id. */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_cancel(RadarTracker *tracker, uint32_t id);
+/** Cancels every target. */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_cancel_all(RadarTracker *tracker);
 
 /** Sets zone place `index` (0 to RADARTRACK_MAX_ZONES - 1); a null zone or
