@@ -19,7 +19,7 @@ if [ "$smoke" = 1 ]; then
   export RADAR_BENCH_SMOKE=1
   args=(--benchmark_min_time=0.01)
 fi
-for b in echo_path_bench receiver_bench incoming_bench put_bench cpa_bench; do
+for b in echo_path_bench receiver_bench incoming_bench put_bench cpa_bench tracking_bench; do
   echo "== $b"
   build-bench/bin/$b "${args[@]}" --benchmark_out=build-bench/results/$b.json --benchmark_out_format=json
 done
