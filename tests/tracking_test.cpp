@@ -314,15 +314,22 @@ TEST(tracking_plots, OneRevolutionOfDrawnEchoes) {
     }
 }
 
-TEST(tracking_plots, RoughSeaForTenMinutesConfirmsNoTrack) {
+// Rough sea on the 3 NM range, own ship at 8 kn, and an acquisition zone
+// over all of it.
+Scene rough_sea() {
     Scene scene;
     scene.range_nm = 3;
     scene.scale_code = 7;
     scene.sea = 1;
     scene.own_speed_kn = 8;
+    return scene;
+}
+const RadarTrackZone whole_rough_sea{RADARTRACK_ZONE_ACQUIRE, 0, 0, 0.05, 3};
+
+TEST(tracking_plots, RoughSeaForTenMinutesConfirmsNoTrack) {
+    Scene scene = rough_sea();
     Station run(scene);
-    const RadarTrackZone everywhere{RADARTRACK_ZONE_ACQUIRE, 0, 0, 0.05, 3};
-    ASSERT_EQ(radartrack_set_zone(run.tracker(), 2, &everywhere), RADARTRACK_OK);
+    ASSERT_EQ(radartrack_set_zone(run.tracker(), 2, &whole_rough_sea), RADARTRACK_OK);
     run.until(600);
     EXPECT_EQ(count(run.events(), RADARTRACK_EVENT_ACQUIRED), 0u);
     EXPECT_TRUE(run.targets().empty());
@@ -450,15 +457,10 @@ TEST(tracking_accuracy, AfterOneAndThreeMinutesOverSeeds) {
 // A ship in the light clutter at the edge of a rough sea, among the clutter
 // plots that fill the pool of tentative tracks, is acquired all the same.
 TEST(tracking_scenarios, ShipInRoughSeaIsAcquired) {
-    Scene scene;
-    scene.range_nm = 3;
-    scene.scale_code = 7;
-    scene.sea = 1;
-    scene.own_speed_kn = 8;
+    Scene scene = rough_sea();
     scene.ships = {ship_at(1.5, 120, 30, 10)};
     Station run(scene);
-    const RadarTrackZone everywhere{RADARTRACK_ZONE_ACQUIRE, 0, 0, 0.05, 3};
-    ASSERT_EQ(radartrack_set_zone(run.tracker(), 2, &everywhere), RADARTRACK_OK);
+    ASSERT_EQ(radartrack_set_zone(run.tracker(), 2, &whole_rough_sea), RADARTRACK_OK);
     run.until(120);  // 48 revolutions
     const std::vector<RadarTrackTarget> targets = run.targets();
     ASSERT_EQ(targets.size(), 1u);

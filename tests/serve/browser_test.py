@@ -236,18 +236,13 @@ class Targets(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.folder = tempfile.TemporaryDirectory()
-        path = os.path.join(cls.folder.name, "crossing.json")
-        with open(path, "w") as f:
-            json.dump(SCENARIO, f)
         cls.started = time.monotonic()
-        cls.server = serve_support.Server(source=("--sim", "--scenario", path))
+        cls.server = serve_support.Server(scenario=SCENARIO)
         cls.url = f"http://127.0.0.1:{cls.server.port}/"
 
     @classmethod
     def tearDownClass(cls):
         cls.server.stop()
-        cls.folder.cleanup()
 
     def scene_s(self):
         return time.monotonic() - self.started

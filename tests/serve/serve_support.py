@@ -14,6 +14,7 @@ import socket
 import struct
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -61,7 +62,16 @@ class Server:
     """`radarctl serve` on a free port: by default `--sim` with the test token.
     Its standard error is kept in `errors` (and passed on)."""
 
-    def __init__(self, source=("--sim",), token_args=("--token", TOKEN), env=None, wait_for_port=True):
+    def __init__(self, source=("--sim",), token_args=("--token", TOKEN), env=None, wait_for_port=True,
+                 scenario=None):
+        # A scenario (a dict) is written to a file of the server's own, for --sim --scenario.
+        self.folder = None
+        if scenario is not None:
+            self.folder = tempfile.TemporaryDirectory()
+            path = os.path.join(self.folder.name, "scenario.json")
+            with open(path, "w") as f:
+                json.dump(scenario, f)
+            source = ("--sim", "--scenario", path)
         # Another program's server outside CTest may hold the echo port.
         if wait_for_port:
             wait_for(echo_port_free, 120, f"free UDP port {ECHO_PORT}")
@@ -108,6 +118,9 @@ class Server:
             self.proc.kill()
             self.proc.wait()
             return None
+        finally:
+            if self.folder is not None:
+                self.folder.cleanup()
 
     def rss_kib(self):
         with open(f"/proc/{self.pid}/status") as f:

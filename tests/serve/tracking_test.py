@@ -8,9 +8,7 @@ the sentences checked by an independent parser (pynmea2).
 """
 import json
 import math
-import os
 import socket
-import tempfile
 import time
 import unittest
 
@@ -79,18 +77,13 @@ def targets(port):
 class Tracking(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.dir = tempfile.TemporaryDirectory()
-        path = os.path.join(cls.dir.name, "crossing.json")
-        with open(path, "w") as f:
-            json.dump(SCENARIO, f)
-        cls.server = s.Server(source=("--sim", "--scenario", path))
+        cls.server = s.Server(scenario=SCENARIO)
         cls.started = time.monotonic()
         cls.port = cls.server.port
 
     @classmethod
     def tearDownClass(cls):
         code = cls.server.stop()
-        cls.dir.cleanup()
         if code != 0:
             raise AssertionError(f"radarctl serve ended with {code} on SIGTERM")
 

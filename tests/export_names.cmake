@@ -1,0 +1,38 @@
+# Reading DLL export tables and export lists, for the export checks.
+# expected_names(<list file> <out>): the names of an export list (name and
+# argument count a line), decorated _name@bytes when DECORATED is true.
+# exported_names(<dll> <out> <dump out>): the export table's names (objdump -p).
+function(expected_names list out)
+  file(STRINGS ${list} lines REGEX "^[A-Za-z]")
+  set(names "")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^([A-Za-z0-9_]+) ([0-9]+)$" ok "${line}")
+    if(DECORATED)
+      math(EXPR bytes "${CMAKE_MATCH_2} * 4")
+      list(APPEND names "_${CMAKE_MATCH_1}@${bytes}")
+    else()
+      list(APPEND names "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  list(SORT names)
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
+
+# The names of the export table: "[ n] name" lines of objdump -p.
+function(exported_names dll out dump_out)
+  execute_process(COMMAND ${OBJDUMP} -p ${dll} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${dll}")
+  endif()
+  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n(([^\n]+\n)*)" table "${dump}")
+  string(REPLACE "\n" ";" rows "${CMAKE_MATCH_1}")
+  set(names "")
+  foreach(row IN LISTS rows)
+    if(row MATCHES "\\[ *[0-9]+\\] ([^ ]+)$")
+      list(APPEND names ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+  list(SORT names)
+  set(${out} ${names} PARENT_SCOPE)
+  set(${dump_out} "${dump}" PARENT_SCOPE)
+endfunction()
