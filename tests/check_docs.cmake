@@ -9,14 +9,15 @@ file(READ ${DOXYFILE} doxyfile)
 file(READ ${SOURCE_DIR}/include/radar.h radar_h)
 file(READ ${SOURCE_DIR}/orvane/orvane.h orvane_h)
 
-# Runs Doxygen on the two header texts in ${WORK_DIR}/<case>; sets rc and log.
+# Runs Doxygen on the two header texts (and the tracking header as it is) in
+# ${WORK_DIR}/<case>; sets rc and log.
 function(run_doxygen case radar orvane)
   set(dir ${WORK_DIR}/${case})
   file(WRITE ${dir}/radar.h "${radar}")
   file(WRITE ${dir}/orvane.h "${orvane}")
   # Later settings override earlier ones.
   file(WRITE ${dir}/Doxyfile "${doxyfile}
-INPUT = ${dir}/radar.h ${dir}/orvane.h ${SOURCE_DIR}/docs/api.md
+INPUT = ${dir}/radar.h ${dir}/orvane.h ${SOURCE_DIR}/include/radar_tracking.h ${SOURCE_DIR}/docs/api.md
 OUTPUT_DIRECTORY = ${dir}/out
 GENERATE_TAGFILE = ${dir}/out/radar.tag
 ")

@@ -94,13 +94,14 @@ class Server {
     std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
     OwnShip own_{!options_.nmea_in.empty(), epoch_};
     Targets targets_{alarms_, own_, epoch_, options_.tracking};
-    std::unique_ptr<NmeaInput> nmea_;
     Context context_{options_, hub_, gate_, tries_, alarms_, echo_, own_, targets_, nullptr};
     std::vector<int64_t> line_times_;
     bool targets_changed_ = false;
     bool radar_expected_ = false;  // the radar has been connected or heard: its echo is expected
     boost::asio::io_context io_{1};
     boost::asio::ip::tcp::acceptor acceptor_{io_};
+    // Its socket and timer are io_'s: declared after it, so they go first.
+    std::unique_ptr<NmeaInput> nmea_;
     uint16_t bound_port_ = 0;
     // Timers that run a step every period, held here (no cycle of shared
     // pointers) until the server ends.
