@@ -241,6 +241,16 @@ TEST(Radarctl, EveryCommandAnswersHelpAndMeetsBadUsageWithItsUsage) {
     }
 }
 
+// An acquisition zone serve cannot read is refused before anything starts.
+TEST(Radarctl, ServeRefusesAnAcquisitionZoneItCannotRead) {
+    for (const char *zone : {"0,90,0.5", "0,90,5,0.5", "0,400,0.5,5", "0,90,0.5,5,1", "a,90,0.5,5",
+                             "0,90,,5", "0,90,0.5,97"}) {
+        const Outcome r = radarctl(std::string("serve --sim --acquire-zone ") + zone);
+        EXPECT_EQ(r.status, 2) << zone << "\n" << r.err;
+        EXPECT_NE(r.err.find("--acquire-zone takes"), std::string::npos) << zone << "\n" << r.err;
+    }
+}
+
 // A full disk: radarctl says which file and why, exits 1, and leaves neither
 // the file nor its temporary behind.
 TEST(Radarctl, AFullDiskLeavesNoFileBehindAndSaysWhy) {

@@ -63,7 +63,7 @@ class Server:
     Its standard error is kept in `errors` (and passed on)."""
 
     def __init__(self, source=("--sim",), token_args=("--token", TOKEN), env=None, wait_for_port=True,
-                 scenario=None):
+                 scenario=None, extra=()):
         # A scenario (a dict) is written to a file of the server's own, for --sim --scenario.
         self.folder = None
         if scenario is not None:
@@ -76,7 +76,7 @@ class Server:
         if wait_for_port:
             wait_for(echo_port_free, 120, f"free UDP port {ECHO_PORT}")
         self.proc = subprocess.Popen(
-            [RADARCTL, "serve", *source, "--listen", "127.0.0.1:0", *token_args],
+            [RADARCTL, "serve", *source, *extra, "--listen", "127.0.0.1:0", *token_args],
             stdout=subprocess.PIPE, stderr=subprocess.PIPE, bufsize=0, env=env)
         self.pid = self.proc.pid
         self.terminated = False

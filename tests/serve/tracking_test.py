@@ -18,7 +18,7 @@ import serve_support as s
 
 # Own ship north at 10 kn; a ship crossing from starboard to pass close
 # ahead; a ship keeping station astern on the port quarter, outside the
-# acquisition zone, for manual acquisition.
+# acquisition zone (given on the command line), for manual acquisition.
 SCENARIO = {
     "rpm": 60, "range_nm": 6, "seed": 3, "sea": 0, "coast": False,
     "own": {"course_deg": 0, "speed_kn": 10, "lat": 50.0, "lon": -1.5},
@@ -28,8 +28,8 @@ SCENARIO = {
         {"name": "astern", "range_nm": 3.0, "bearing_deg": 200, "course_deg": 0, "speed_kn": 10,
          "length_m": 60},
     ],
-    "auto_zones": [{"from_deg": 0, "to_deg": 90, "inner_nm": 0.5, "outer_nm": 5}],
 }
+ACQUIRE_ZONE = ("--acquire-zone", "0,90,0.5,5")
 
 
 def vector(course_deg, speed_kn):
@@ -77,7 +77,7 @@ def targets(port):
 class Tracking(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = s.Server(scenario=SCENARIO)
+        cls.server = s.Server(scenario=SCENARIO, extra=ACQUIRE_ZONE)
         cls.started = time.monotonic()
         cls.port = cls.server.port
 

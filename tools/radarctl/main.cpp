@@ -70,7 +70,8 @@ const Command commands[] = {
      "radarctl serve --station NAME --host A --port P\n"
      "radarctl serve --play FILE [--rpm N] [--loop]\n"
      "    each with [--listen ADDR:PORT] [--token T | --token-file FILE] [--trails SECONDS]\n"
-     "    [--nmea-in udp://ADDR:PORT | tcp://HOST:PORT] [--cpa-limit NM] [--tcpa-limit MIN]",
+     "    [--nmea-in udp://ADDR:PORT | tcp://HOST:PORT] [--cpa-limit NM] [--tcpa-limit MIN]\n"
+     "    [--acquire-zone FROM,TO,INNER,OUTER]",
      "serve the radar over HTTP and WebSocket, with a PPI viewer in the browser\n"
      "(default 127.0.0.1:8080). Changes need the control token, 12-128 printable\n"
      "characters: --token T (visible to anyone who lists the processes, as with ps),\n"

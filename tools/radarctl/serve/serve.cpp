@@ -108,6 +108,26 @@ bool split_listen(const std::string &text, std::string &address, uint16_t &port)
     return true;
 }
 
+// "FROM,TO,INNER,OUTER": a sector clockwise from FROM to TO degrees true
+// (equal: the whole circle) between INNER and OUTER NM.
+bool parse_zone(const std::string &text, RadarTrackZone &zone) {
+    double v[4];
+    std::size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t end = i < 3 ? text.find(',', at) : text.size();
+        if (end == std::string::npos || end == at) return false;
+        const std::string part = text.substr(at, end - at);
+        char *stop = nullptr;
+        v[i] = std::strtod(part.c_str(), &stop);
+        if (stop != part.c_str() + part.size() || !std::isfinite(v[i])) return false;
+        at = end + 1;
+    }
+    if (v[0] < 0 || v[0] > 360 || v[1] < 0 || v[1] > 360 || v[2] < 0 || v[3] <= v[2] || v[3] > 96)
+        return false;
+    zone = RadarTrackZone{RADARTRACK_ZONE_ACQUIRE, v[0], v[1], v[2], v[3]};
+    return true;
+}
+
 bool open_session(const std::string &station) {
     return OrvaneInitRadarFunc(station.c_str(), &Bridge::notify_callback) == RADAR_OK;
 }
@@ -128,7 +148,7 @@ void keep_looping(const std::string &file, const std::atomic<bool> &stop) {
 int run_serve(const std::vector<std::string> &args) {
     const Options o(args,
                     {"--station", "--host", "--port", "--play", "--rpm", "--listen", "--token", "--token-file",
-                     "--trails", "--nmea-in", "--cpa-limit", "--tcpa-limit", "--scenario"},
+                     "--trails", "--nmea-in", "--cpa-limit", "--tcpa-limit", "--scenario", "--acquire-zone"},
                     {"--sim", "--loop"});
     if (!o.ok()) return bad_usage(o.error());
     if (!o.positional().empty()) return bad_usage("unexpected argument " + o.positional()[0]);
@@ -162,6 +182,13 @@ int run_serve(const std::vector<std::string> &args) {
     if (o.has("--nmea-in")) {
         options.nmea_in = o.text("--nmea-in");
         if (const std::string why = NmeaInput::check(options.nmea_in); !why.empty()) return bad_usage(why);
+    }
+    if (o.has("--acquire-zone")) {
+        RadarTrackZone zone{};
+        if (!parse_zone(o.text("--acquire-zone"), zone))
+            return bad_usage("--acquire-zone takes FROM,TO,INNER,OUTER: degrees true 0-360, then NM, "
+                             "0 <= INNER < OUTER <= 96");
+        options.tracking.auto_zones.push_back(zone);
     }
     std::optional<Scenario> scenario;
     if (o.has("--scenario")) {
