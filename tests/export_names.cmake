@@ -2,6 +2,7 @@
 # expected_names(<list file> <out>): the names of an export list (name and
 # argument count a line), decorated _name@bytes when DECORATED is true.
 # exported_names(<dll> <out> <dump out>): the export table's names (objdump -p).
+# defined_symbols(<shared library> <out>): its own global dynamic symbols (nm -D, NM).
 function(expected_names list out)
   file(STRINGS ${list} lines REGEX "^[A-Za-z]")
   set(names "")
@@ -35,4 +36,20 @@ function(exported_names dll out dump_out)
   list(SORT names)
   set(${out} ${names} PARENT_SCOPE)
   set(${dump_out} "${dump}" PARENT_SCOPE)
+endfunction()
+
+function(defined_symbols library out)
+  execute_process(COMMAND ${NM} -D --defined-only ${library} OUTPUT_VARIABLE table RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${library}")
+  endif()
+  string(REPLACE "\n" ";" table "${table}")
+  set(names "")
+  foreach(entry IN LISTS table)
+    # "<address> <type> <name>"; only the library's own global symbols count.
+    if(entry MATCHES "^[0-9a-f]+ ([A-Z]) ([^ @]+)")
+      list(APPEND names ${CMAKE_MATCH_2})
+    endif()
+  endforeach()
+  set(${out} ${names} PARENT_SCOPE)
 endfunction()

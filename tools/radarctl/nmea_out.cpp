@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "address.h"
 #include "sockets.h"
 
 namespace radarctl {
@@ -49,20 +50,15 @@ void civil_date(int64_t days, int &year, int &month, int &day) {
 }  // namespace
 
 bool parse_udp_url(const std::string &url, std::string &address, uint16_t &port) {
-    const std::string scheme = "udp://";
-    if (url.rfind(scheme, 0) != 0) return false;
-    const std::size_t colon = url.rfind(':');
-    if (colon == std::string::npos || colon < scheme.size()) return false;
-    const std::string host = url.substr(scheme.size(), colon - scheme.size());
-    const std::string digits = url.substr(colon + 1);
-    if (digits.empty() || digits.size() > 5 ||
-        digits.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const long number = std::strtol(digits.c_str(), nullptr, 10);
+    const std::string_view scheme = "udp://";
+    std::string host;
+    uint16_t number = 0;
     sockets::Endpoint endpoint;
-    if (number < 1 || number > 65535 || !sockets::to_endpoint(host, 0, endpoint)) return false;
+    if (!url.starts_with(scheme) || !split_host_port(std::string_view(url).substr(scheme.size()), host, number) ||
+        !sockets::to_endpoint(host, 0, endpoint))
+        return false;
     address = host;
-    port = static_cast<uint16_t>(number);
+    port = number;
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "address.h"
+
 namespace radarctl::serve {
 namespace {
 
@@ -92,17 +94,10 @@ bool split(const std::string &url, bool &udp, std::string &host, std::string &po
         udp = false;
     else
         return false;
-    const std::string_view rest = u.substr(6);
-    const auto colon = rest.rfind(':');
-    if (colon == std::string_view::npos || colon == 0) return false;
-    host = std::string(rest.substr(0, colon));
-    if (host.size() > 2 && host.front() == '[' && host.back() == ']')
-        host = host.substr(1, host.size() - 2);
-    port = std::string(rest.substr(colon + 1));
-    unsigned value = 0;
-    const auto [end, problem] = std::from_chars(port.data(), port.data() + port.size(), value);
-    return problem == std::errc() && end == port.data() + port.size() && value >= 1 &&
-           value <= 65535;
+    uint16_t number = 0;
+    if (!split_host_port(u.substr(6), host, number)) return false;
+    port = std::to_string(number);
+    return true;
 }
 
 }  // namespace

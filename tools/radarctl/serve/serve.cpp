@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "address.h"
 #include "bridge.h"
 #include "commands.h"
 #include "nmea_in.h"
@@ -90,22 +91,6 @@ std::string choose_token(const Options &o, std::string &from, std::string &why) 
         why = "the control token (" + from + ") must be " + std::to_string(limits::shortest_token) + " to " +
               std::to_string(limits::longest_token) + " printable characters, without spaces";
     return token;
-}
-
-// "ADDR:PORT" into its parts.
-bool split_listen(const std::string &text, std::string &address, uint16_t &port) {
-    const auto colon = text.rfind(':');
-    if (colon == std::string::npos || colon == 0) return false;
-    address = text.substr(0, colon);
-    if (address.size() > 2 && address.front() == '[' && address.back() == ']')
-        address = address.substr(1, address.size() - 2);
-    const std::string digits = text.substr(colon + 1);
-    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const long p = std::stol(digits);
-    if (p > 65535) return false;
-    port = static_cast<uint16_t>(p);
-    return true;
 }
 
 // "FROM,TO,INNER,OUTER": a sector clockwise from FROM to TO degrees true
@@ -207,7 +192,8 @@ int run_serve(const std::vector<std::string> &args) {
     std::unique_ptr<Station> station;
     if (scenario)
         options.tracking.scene_clock = [&station] { return station ? station->clock() : -1.0; };
-    if (!split_listen(o.text("--listen", "127.0.0.1:8080"), options.address, options.port))
+    // Port 0: any free one.
+    if (!split_host_port(o.text("--listen", "127.0.0.1:8080"), options.address, options.port, 0))
         return bad_usage("--listen takes ADDR:PORT");
     std::string token_from, token_problem;
     options.token = choose_token(o, token_from, token_problem);
