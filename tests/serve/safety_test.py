@@ -189,8 +189,9 @@ class Token(WithServer):
         time.sleep(wait + 0.2)
         self.assertEqual(self.post("guess-number-0006")[0], 401)
         self.assertEqual(int(self.post(s.TOKEN)[1]["Retry-After"]), 2 * wait)  # the wait doubles
-        self.assertTrue(any(f"wrong token from {VIEWER} (7 in a row)" in e for e in self.server.errors),
-                        self.server.errors)
+        # The log comes through a pipe read by a thread of its own: it may trail the answer.
+        s.wait_for(lambda: any(f"wrong token from {VIEWER} (7 in a row)" in e for e in self.server.errors), 5,
+                   f"log of the seventh wrong token in {self.server.errors}")
 
     def test_token_sources(self):
         short = s.subprocess.run([s.RADARCTL, "serve", "--sim", "--token", "abcd"], capture_output=True)
