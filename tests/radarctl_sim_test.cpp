@@ -586,7 +586,8 @@ class Client {
 };
 
 const std::vector<std::string> first_announcements = {
-    "$N03,1,50", "$N04,1,30", "$N06,20", "$N09,0", "$N17,9,0", "$N18,2,1,0", "$N1F,1,0,3,1,2,0",
+    "$N03,1,50", "$N04,1,30",  "$N06,20",          "$N09,0",
+    "$N17,9,0",  "$N18,2,1,0", "$N1F,1,0,1,1,2,0", "$N24,2",
 };
 
 std::vector<std::string> read_lines(Client &client, std::size_t n) {

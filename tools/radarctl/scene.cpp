@@ -1,8 +1,10 @@
-// The synthetic scene: a coast to the north-east, three ships, sea clutter
-// and noise; and a scenario's scene, drawn around own ship as it moves. Every
-// sample comes from the scene's geometry or from a hash of where and when it
-// lies, never from a generator that runs from line to line, so any line can
-// be drawn on its own and drawn again alike.
+// The synthetic scene: a coast to the north-east, three ships, a rain
+// shower, sea clutter and noise; and a scenario's scene, drawn around own
+// ship as it moves. Every sample comes from the scene's geometry or from a
+// hash of where and when it lies, never from a generator that runs from line
+// to line, so any line can be drawn on its own and drawn again alike. The
+// receiver's gain, sea and rain act where each kind of return is made, so
+// they never take a ship for clutter.
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -43,7 +45,11 @@ constexpr double clutter_strong_nm = 0.4, clutter_fade_nm = 0.3;
 // revolution at the usual 60 rpm.
 constexpr double redraw_seconds = 1.0;
 
-enum Salt : uint64_t { land_salt = 1, clutter_salt = 2, noise_salt = 3 };
+// A shower is strongest at its middle and patchy: cells of this size are
+// heavier or lighter.
+constexpr double rain_cell_deg = 1.5, rain_cell_nm = 0.15;
+
+enum Salt : uint64_t { land_salt = 1, clutter_salt = 2, noise_salt = 3, rain_salt = 4 };
 
 uint64_t mix(uint64_t x) {
     x += 0x9E3779B97F4A7C15ull;
@@ -91,20 +97,89 @@ int land_level(double bearing_deg, double r) {
     return 3 + static_cast<int>((u - 0.12) / 0.88 * 3);
 }
 
-int clutter_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch, double r) {
+// What the receiver's settings do to the returns, worked out once a line.
+// At the settings' middle (Receiver's defaults) every factor is 1 and the
+// shift 0: the picture is drawn as it was before the receiver had a say.
+struct Effect {
+    double weak;   // weak returns (clutter, rain) scale by this: 0 at no gain, 3 at full
+    double noise;  // the chance of a noise speckle scales by this
+    int shift;     // levels added to land, and taken from ships below the middle gain
+    double sea;    // the sea clutter left: twice as much with none taken, none at full
+    double rain;   // the rain left: all of it with none taken, none at full
+};
+
+Effect effect_of(const Receiver &receiver) {
+    const double gain = std::clamp(receiver.gain, 0.0, 1.0);
+    Effect e{};
+    e.weak = std::pow(2 * gain, 1.6);
+    e.noise = e.weak * e.weak;
+    e.shift = static_cast<int>(std::lround((gain - 0.5) * 5));
+    e.sea = 2 * (1 - std::clamp(receiver.sea, 0.0, 1.0));
+    e.rain = 1 - std::clamp(receiver.rain, 0.0, 1.0);
+    return e;
+}
+
+// Land weaker or stronger with the gain, never as strong as a ship's core.
+uint8_t land_as_received(int level, const Effect &e) {
+    return level == 0 ? 0 : static_cast<uint8_t>(std::clamp(level + e.shift, 0, 6));
+}
+
+// A ship's return: weaker at low gain, as strong as it is above.
+uint8_t ship_as_received(int level, const Effect &e) {
+    return static_cast<uint8_t>(std::clamp(level + std::min(e.shift, 0), 1, 7));
+}
+
+int clutter_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch, double r,
+                  const Effect &e) {
     const double strength =
-        r < clutter_strong_nm ? 1.0 : std::exp(-(r - clutter_strong_nm) / clutter_fade_nm);
+        (r < clutter_strong_nm ? 1.0 : std::exp(-(r - clutter_strong_nm) / clutter_fade_nm)) *
+        e.sea * e.weak;
     if (strength < 0.01) return 0;
     // Neighbouring sweeps share their clutter: the beam is wider than a sweep.
     const uint64_t h = hash(seed, clutter_salt, sweep >> 2, sample, epoch);
     if (unit(h) >= 0.8 * strength) return 0;
-    return 1 + static_cast<int>(unit(mix(h)) * 4 * strength);
+    return std::min(5, 1 + static_cast<int>(unit(mix(h)) * 4 * strength));
 }
 
-int noise_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch) {
+int noise_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch, const Effect &e) {
     const double u = unit(hash(seed, noise_salt, sweep, sample, epoch));
-    if (u >= 0.003) return 0;
-    return u < 0.0008 ? 2 : 1;
+    if (u >= 0.003 * e.noise) return 0;
+    return u < 0.0008 * e.noise ? 2 : 1;
+}
+
+// The showers along the line at `bearing`: the most of the rain's strength
+// (0..1) at each sample, added into `rain` (zeroed by the caller).
+void add_showers(const Scene &scene, double bearing, double per_sample, uint16_t sample_count,
+                 float *rain) {
+    for (const Shower &shower : scene.showers) {
+        const double off = (bearing - shower.bearing_deg) * pi / 180.0;
+        const double across = shower.range_nm * std::sin(off),
+                     along = shower.range_nm * std::cos(off);
+        if (std::abs(across) >= shower.radius_nm || along <= 0) continue;
+        const double half = std::sqrt(shower.radius_nm * shower.radius_nm - across * across);
+        const int first = std::max(0, static_cast<int>((along - half) / per_sample));
+        const int last =
+            std::min<int>(sample_count - 1, static_cast<int>((along + half) / per_sample));
+        for (int s = first; s <= last; ++s) {
+            const double r = (s + 0.5) * per_sample;
+            const double d2 = ((r - along) * (r - along) + across * across) /
+                              (shower.radius_nm * shower.radius_nm);
+            if (d2 >= 1) continue;
+            const double cell = unit(
+                hash(0, rain_salt, static_cast<uint64_t>(normalized_deg(bearing) / rain_cell_deg),
+                     static_cast<uint64_t>(r / rain_cell_nm), 1));
+            rain[s] = std::max(rain[s], static_cast<float>((1 - d2) * (0.5 + 0.5 * cell)));
+        }
+    }
+}
+
+int rain_level(uint32_t seed, uint16_t sweep, uint16_t sample, uint64_t epoch, double strength,
+               const Effect &e) {
+    strength *= e.rain * e.weak;
+    if (strength < 0.01) return 0;
+    const uint64_t h = hash(seed, rain_salt, sweep >> 2, sample, epoch);
+    if (unit(h) >= 0.7 * strength) return 0;
+    return std::min(4, 1 + static_cast<int>(unit(mix(h)) * 3 * strength));
 }
 
 // A scenario's sea: clutter strong out to 1.5 NM in the roughest sea and
@@ -141,6 +216,8 @@ Scene Scene::standard() {
         {"BRAVO", 4.0, 160.0, 270.0, 15.0},  // crossing astern, westbound
         {"CHARLIE", 5.0, 290.0, 140.0, 18.0},
     };
+    // South of the coast's end, where none of the ships goes in the first hour.
+    scene.showers = {{3.0, 100.0, 0.6}};
     scene.range_nm = 6.0;
     scene.seed = 1;
     return scene;
@@ -156,17 +233,22 @@ void Scene::position(std::size_t i, double t, double &range, double &bearing_deg
     bearing_deg = normalized_deg(std::atan2(x, y) * 180.0 / pi);
 }
 
-void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count,
-               uint8_t *levels) {
+void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count, uint8_t *levels,
+               const Receiver &receiver) {
     sweep &= 0x1FFF;
+    const Effect e = effect_of(receiver);
     const double bearing = sweep * degrees_per_sweep;
     const double per_sample = scene.range_nm / sample_count;
     const uint64_t epoch = static_cast<uint64_t>(std::floor(std::max(t, 0.0) / redraw_seconds));
+    float rain[512] = {};
+    add_showers(scene, bearing, per_sample, sample_count, rain);
     for (uint16_t s = 0; s < sample_count; ++s) {
         const double r = (s + 0.5) * per_sample;
-        const int level =
-            std::max({land_level(bearing, r), clutter_level(scene.seed, sweep, s, epoch, r),
-                      noise_level(scene.seed, sweep, s, epoch)});
+        int level = std::max({static_cast<int>(land_as_received(land_level(bearing, r), e)),
+                              clutter_level(scene.seed, sweep, s, epoch, r, e),
+                              noise_level(scene.seed, sweep, s, epoch, e)});
+        if (rain[s] > 0)
+            level = std::max(level, rain_level(scene.seed, sweep, s, epoch, rain[s], e));
         levels[s] = static_cast<uint8_t>(level);
     }
     for (std::size_t i = 0; i < scene.ships.size(); ++i) {
@@ -182,7 +264,7 @@ void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_cou
         for (int s = first; s <= last; ++s) {
             const bool core = std::abs(s - centre) <= ship_core_half_length_samples &&
                               off <= ship_core_half_width_deg;
-            levels[s] = std::max<uint8_t>(levels[s], core ? 7 : 6);
+            levels[s] = std::max(levels[s], ship_as_received(core ? 7 : 6, e));
         }
     }
 }
@@ -218,8 +300,9 @@ void ScenarioPainter::place_ships(double t) {
 }
 
 uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16_t sample_count,
-                               uint8_t *levels) {
+                               uint8_t *levels, const Receiver &receiver) {
     sweep &= 0x1FFF;
+    const Effect effect = effect_of(receiver);
     if (range_nm != range_nm_ || sample_count != sample_count_) prepare(range_nm, sample_count);
     const OwnReport reported = scenario_.reported_own(t);
     const MotionState own = scenario_.own_at(t);
@@ -236,16 +319,17 @@ uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16
     LineRandom clutter{hash(scenario_.seed, clutter_salt, shown >> 2, revolution, 0)};
     const double sea_levels = 3 + 3 * scenario_.sea;
     for (std::size_t s = 0; s < clutter_.size(); ++s) {
-        const double strength = clutter_[s];
+        const double strength = clutter_[s] * effect.sea * effect.weak;
         if (clutter.next() >= 0.8 * strength) continue;
         levels[s] = static_cast<uint8_t>(
-            std::min(7, 1 + static_cast<int>(clutter.next() * sea_levels * strength)));
+            std::min(6, 1 + static_cast<int>(clutter.next() * sea_levels * strength)));
     }
 
     // Noise: a few samples a line, found by jumping from one to the next.
     LineRandom noise{hash(scenario_.seed, noise_salt, shown, revolution, 0)};
-    const double log_miss = std::log1p(-noise_chance);
-    for (double s = 0;;) {
+    const double chance = std::min(0.5, noise_chance * effect.noise);
+    const double log_miss = std::log1p(-chance);
+    for (double s = 0; chance > 0;) {
         s += std::floor(std::log(std::max(noise.next(), 1e-300)) / log_miss);
         if (s >= sample_count) break;
         auto &level = levels[static_cast<std::size_t>(s)];
@@ -266,7 +350,7 @@ uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16
                 continue;
             const int land =
                 land_level(normalized_deg(std::atan2(e, n) * 180.0 / pi), std::hypot(e, n));
-            levels[s] = std::max(levels[s], static_cast<uint8_t>(land));
+            levels[s] = std::max(levels[s], land_as_received(land, effect));
         }
     }
 
@@ -284,7 +368,7 @@ uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16
                                   static_cast<int>(std::floor(centre + half)));
         for (int s = first; s <= last; ++s) {
             const bool core = std::abs(s - centre) <= core_half && off <= ship_core_half_width_deg;
-            levels[s] = std::max<uint8_t>(levels[s], core ? 7 : 6);
+            levels[s] = std::max(levels[s], ship_as_received(core ? 7 : 6, effect));
         }
     }
     return offset;

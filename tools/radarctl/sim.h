@@ -15,6 +15,7 @@
 
 #include "scenario.h"
 #include "sockets.h"
+#include "station_orders.h"
 
 namespace radarctl {
 
@@ -28,18 +29,28 @@ struct Ship {
     double speed_kn;
 };
 
+// A rain shower: a round patch of weak, speckled echo that stays where it is.
+struct Shower {
+    double range_nm, bearing_deg, radius_nm;  // of its centre, from own ship
+};
+
 struct Scene {
     std::vector<Ship> ships;
+    std::vector<Shower> showers;
     double range_nm = 6.0;  // the radar's range: sample 511 (or the last sample) is this far
     uint32_t seed = 1;      // sea clutter and noise are pseudo-random but repeatable
-    static Scene standard();  // a coastline to the north-east, three ships, clutter, noise
+    // A coastline to the north-east, three ships, a rain shower, clutter, noise.
+    static Scene standard();
     // Where ship i is at time t (seconds): range and bearing.
     void position(std::size_t i, double t, double &range_nm, double &bearing_deg) const;
 };
 
 // Draws the echo levels (0..7) of one line at bearing `sweep` (0..8191 per
-// revolution, 0 north) at time t into levels[0 .. sample_count - 1].
-void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count, uint8_t *levels);
+// revolution, 0 north) at time t into levels[0 .. sample_count - 1], as the
+// receiver set so shows it: gain raises and lowers the noise and the weak
+// echoes, sea and rain take their clutter away where it is made.
+void draw_line(const Scene &scene, uint16_t sweep, double t, uint16_t sample_count, uint8_t *levels,
+               const Receiver &receiver = {});
 
 // A scenario's echo, drawn relative to own ship as it moves: each line at
 // `sweep` counted from the bow, so its true bearing is the sweep plus own
@@ -53,9 +64,9 @@ class ScenarioPainter {
     // `range_nm`, and returns the bearing offset to send with it: the
     // heading own ship reports, in 8192ths of a turn. Sweep plus offset is
     // then the true bearing plus the heading sensor's error, as with a real
-    // gyro's.
-    uint16_t draw(uint16_t sweep, double t, double range_nm, uint16_t sample_count,
-                  uint8_t *levels);
+    // gyro's. The receiver acts as for draw_line.
+    uint16_t draw(uint16_t sweep, double t, double range_nm, uint16_t sample_count, uint8_t *levels,
+                  const Receiver &receiver = {});
 
   private:
     void prepare(double range_nm, uint16_t sample_count);
@@ -174,7 +185,7 @@ private:
     std::atomic<int64_t> started_ns_{0};
     std::atomic<uint64_t> datagrams_{0};
     std::atomic<uint64_t> revolutions_{0};
-    std::atomic<int> range_step_{0};
+    StationOrders orders_;  // what the antenna obeys; taken by the command thread
     std::map<int, std::string> settings_;  // command code -> fields text; command thread only
     std::mutex log_mutex_;
     std::vector<std::string> received_;

@@ -34,11 +34,12 @@ constexpr double position_units_per_degree = 60.0 * 65536.0;
 constexpr double most_latitude = 353894400, most_longitude = 707788800;
 
 // What the station announces when the network library connects, before it
-// has been told anything: gain, sea and rain clutter, FTC, range, rings and
-// trails. The range step is filled in from the scene.
+// has been told anything: gain, sea and rain clutter, FTC, range, rings,
+// trails, and transmitting, so the picture comes at once. The range step is
+// filled in from the scene.
 const std::pair<int, const char *> initial_settings[] = {
-    {0x03, "1,50"}, {0x04, "1,30"},  {0x06, "20"},
-    {0x09, "0"},    {0x18, "2,1,0"}, {0x1F, "1,0,3,1,2,0"},
+    {0x03, "1,50"},  {0x04, "1,30"},        {0x06, "20"}, {0x09, "0"},
+    {0x18, "2,1,0"}, {0x1F, "1,0,1,1,2,0"}, {0x24, "2"},
 };
 
 int64_t now_ns() {
@@ -57,17 +58,6 @@ int hex_digit(char c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
-}
-
-// The range step of a 0x17 order's fields ("9,0"), if it is one.
-std::optional<int> range_step(const std::string &fields) {
-    int step = 0;
-    std::size_t i = 0;
-    for (; i < fields.size() && i < 3 && std::isdigit(static_cast<unsigned char>(fields[i])); ++i)
-        step = step * 10 + (fields[i] - '0');
-    if (i == 0 || (i < fields.size() && fields[i] != ',')) return std::nullopt;
-    if (step > static_cast<int>(scale_code_for(1e9))) return std::nullopt;
-    return step;
 }
 
 // Tenths of a degree, 0..3599.
@@ -141,9 +131,8 @@ bool Station::start() {
 
     settings_.clear();
     for (const auto &[code, fields] : initial_settings) settings_[code] = fields;
-    const uint8_t step = scale_code_for(options_.scene.range_nm);
-    settings_[range_code] = std::to_string(step) + ",0";
-    range_step_.store(step);
+    settings_[range_code] = std::to_string(scale_code_for(options_.scene.range_nm)) + ",0";
+    for (const auto &[code, fields] : settings_) orders_.take(code, fields);
 
     datagrams_.store(0);
     revolutions_.store(0);
@@ -299,14 +288,12 @@ void Station::heard(Socket connection, const std::string &raw) {
     for (const char c : fields)
         if (static_cast<unsigned char>(c) < 0x20 || c == '$') return;
 
+    // An order the antenna cannot obey (no value of its setting) is not
+    // taken, so what the station announces is always what it does.
     if (text[1] == 'S') {
-        if (code == range_code) {
-            const std::optional<int> step = range_step(fields);
-            if (!step) return;
-            range_step_.store(*step);
-        }
-        settings_[code] = fields;
-        say(connection, announcement(code, fields));
+        if (!orders_.take(code, fields)) return;
+        settings_[code] = announced_fields(code, fields);
+        say(connection, announcement(code, settings_[code]));
     } else if (text[1] == 'R') {
         const auto held = settings_.find(code);
         if (held != settings_.end()) say(connection, announcement(code, held->second));
@@ -355,7 +342,8 @@ bool Station::say(Socket connection, const std::string &sentence) {
 // of sweep k is drawn at scene time sweep_time(rpm, n, k) and sent once that
 // time has come. A line waits at most a few milliseconds for its datagram to
 // fill, and a revolution's last line goes out at once. The scene is drawn at
-// the standard range its scale code stands for, so the two always agree.
+// the standard range its scale code stands for, so the two always agree. In
+// standby the antenna turns on but sends nothing.
 void Station::echo_loop() {
     Endpoint to;
     to_endpoint(options_.echo_address, echo_port, to);
@@ -378,6 +366,7 @@ void Station::echo_loop() {
     uint8_t levels[512];
     std::vector<uint8_t> datagram;
     double pending_since = -1;
+    bool silent = false;  // in standby since the last line sent
     uint64_t revolution = 0;
     std::size_t index = 0;
 
@@ -410,8 +399,13 @@ void Station::echo_loop() {
             const uint16_t sweep = sweeps[index];
             const double t = sweep_time(rpm, revolution, sweep);
             if (t > now) break;
-            const int wanted = range_step_.load();
-            if (wanted != step_in_use) {
+            const bool transmitting = orders_.transmitting();
+            if (!transmitting) {
+                if (!silent) flush();
+                silent = true;
+            }
+            const int wanted = orders_.range_step();
+            if (transmitting && wanted != step_in_use) {
                 // A new range clears the receiver's line: a new encoder
                 // starts from a clear line too.
                 flush();
@@ -420,22 +414,28 @@ void Station::echo_loop() {
                 samples = sample_count_for(scene.range_nm);
                 encoder.emplace(samples, static_cast<uint8_t>(wanted));
             }
-            uint16_t offset = 0;
-            if (painter)
-                offset = painter->draw(sweep, t, scene.range_nm, samples, levels);
-            else
-                draw_line(scene, sweep, t, samples, levels);
-            if (encoder->add(sweep, offset, false, levels, datagram)) {
-                send();
-                pending_since = t;
-            } else if (pending_since < 0) {
-                pending_since = t;
+            if (transmitting) {
+                // Back from standby, the first line goes whole: whatever the
+                // receiver did with its line meanwhile, it is right again.
+                if (std::exchange(silent, false)) encoder->send_whole();
+                const Receiver receiver = orders_.receiver();
+                uint16_t offset = 0;
+                if (painter)
+                    offset = painter->draw(sweep, t, scene.range_nm, samples, levels, receiver);
+                else
+                    draw_line(scene, sweep, t, samples, levels, receiver);
+                if (encoder->add(sweep, offset, false, levels, datagram)) {
+                    send();
+                    pending_since = t;
+                } else if (pending_since < 0) {
+                    pending_since = t;
+                }
             }
             if (++index == sweeps.size()) {
                 flush();
                 index = 0;
                 ++revolution;
-                revolutions_.fetch_add(1);
+                if (transmitting) revolutions_.fetch_add(1);
             }
         }
         if (pending_since >= 0 && now - pending_since >= flush_after_s) flush();
