@@ -5,8 +5,6 @@
 """
 import asyncio
 import json
-import os
-import re
 import time
 import unittest
 
@@ -21,21 +19,9 @@ TYPE_RANGES = {"u16": (0, 65535), "s16": (-32768, 32767), "u32": (0, 2**32 - 1),
                "s32": (-2**31, 2**31 - 1)}
 # What the simulated station announces when the library connects.
 ANNOUNCED = {"RadarGain": [1, 50], "RadarACSea": [1, 30], "RadarACRain": [20], "RadarFTC": [0],
-             "RadarRings": [2, 1, 0], "RadarTrail": [1, 0, 3, 1, 2, 0]}
+             "RadarRings": [2, 1, 0], "RadarTrail": [1, 0, 1, 1, 2, 0]}
 SELECTORS = {"RadarGuard": ("zone", [1, 2]), "RadarEBL": ("number", [1, 2]),
              "RadarVRM": ("number", [1, 2]), "RadarBright": ("item", list(range(8)))}
-
-
-def header_groups():
-    """Every parameter group block of radar.h: {stem: code}."""
-    with open(os.path.join(s.ROOT, "include", "radar.h")) as f:
-        text = f.read()
-    starts = [m.start() for m in re.finditer(r"^/\* 0x[0-9A-F]{2} ", text, re.M)] + [len(text)]
-    groups = {}
-    for start, end in zip(starts, starts[1:]):
-        stem = re.search(r"OrvaneGet(\w+)\(", text[start:end]).group(1)
-        groups[stem] = int(text[start + 5:start + 7], 16)
-    return groups, set(re.findall(r"^RADAR_EXPORT [^\n]*OrvaneGet(\w+)\(", text, re.M))
 
 
 class ApiTest(unittest.TestCase):
@@ -99,7 +85,7 @@ class ApiTest(unittest.TestCase):
         self.assertEqual(s.get_json(self.port, "/api/alarms"), {"alarms": []})
 
     def test_schema_has_every_group_of_the_header(self):
-        groups, gets = header_groups()
+        groups, gets = s.header_groups()
         self.assertEqual({stem: g["code"] for stem, g in self.schema.items()}, groups)
         self.assertEqual(gets - set(groups), {"RadarSourceStatus", "RadarDllVersionNo", "RadarEchoData"})
         self.assertEqual(self.schema["RadarCursorPos"].get("sent_as"), 0x35)

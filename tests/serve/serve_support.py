@@ -213,6 +213,17 @@ def raw_exchange(port, data, seconds=10):
             out += chunk
         return out
 
+def header_groups():
+    """Every parameter group block of radar.h: {stem: code}."""
+    with open(os.path.join(ROOT, "include", "radar.h")) as f:
+        text = f.read()
+    starts = [m.start() for m in re.finditer(r"^/\* 0x[0-9A-F]{2} ", text, re.M)] + [len(text)]
+    groups = {}
+    for start, end in zip(starts, starts[1:]):
+        stem = re.search(r"OrvaneGet(\w+)\(", text[start:end]).group(1)
+        groups[stem] = int(text[start + 5:start + 7], 16)
+    return groups, set(re.findall(r"^RADAR_EXPORT [^\n]*OrvaneGet(\w+)\(", text, re.M))
+
 
 def decode_lines(frame):
     """An echo frame as (sweep, bearing offset, scale code, levels) tuples;

@@ -11,6 +11,7 @@
 
 #include "bridge.h"
 #include "catalogue.h"
+#include "controls.h"
 #include "ppi.h"
 #include "radar.h"
 #include "radar_tracking.h"
@@ -233,6 +234,18 @@ Response cancel(const Request &request, Context &context, const Address &peer, s
     return make(request, http::status::ok, json{{"cancelled", 1}}.dump());
 }
 
+// PUT /api/controls/ID: a control set in its own units, sent as the group's order.
+Response set_control(const Request &request, Context &context, const Address &peer, std::string_view id) {
+    if (auto refused = refusal(request, context, peer)) return std::move(*refused);
+    const Control *control = find_control(id);
+    if (control == nullptr) return error(request, http::status::not_found, "no control " + std::string(id));
+    const json body = json::parse(request.body(), nullptr, false);
+    const ControlOrder order = order_for(*control, body);
+    if (order.group == nullptr) return error(request, http::status::bad_request, order.error);
+    const int16_t status = order.group->put.call(RADAR_KIND_ORDER, order.values.data());
+    return make(request, http::status::ok, json{{"status", status}}.dump());
+}
+
 }  // namespace
 
 Response error_response(http::status status, unsigned version, bool keep_alive, const std::string &why) {
@@ -281,11 +294,17 @@ std::vector<std::string> events_of(Wanted wanted) {
 }
 
 std::vector<std::string> setting_events() {
-    return events_of([](const Group &) { return true; });
+    std::vector<std::string> events = events_of([](const Group &) { return true; });
+    events.push_back(json{{"type", "controls"}, {"values", control_values()}}.dump());
+    return events;
 }
 
 std::vector<std::string> setting_events_for(int32_t code) {
-    return events_of([code](const Group &g) { return g.wire == code || g.code == code; });
+    std::vector<std::string> events =
+        events_of([code](const Group &g) { return g.wire == code || g.code == code; });
+    if (json values = control_values_for(code); !values.empty())
+        events.push_back(json{{"type", "controls"}, {"values", std::move(values)}}.dump());
+    return events;
 }
 
 Response answer(const Request &request, Context &context, const Address &peer) {
@@ -293,7 +312,7 @@ Response answer(const Request &request, Context &context, const Address &peer) {
     const auto method = request.method();
     if (method == http::verb::options) {
         Response r = make(request, http::status::no_content, "");
-        r.set(http::field::access_control_allow_methods, "GET, POST, DELETE, OPTIONS");
+        r.set(http::field::access_control_allow_methods, "GET, POST, PUT, DELETE, OPTIONS");
         r.set(http::field::access_control_allow_headers, "Authorization, Content-Type");
         return r;
     }
@@ -316,6 +335,11 @@ Response answer(const Request &request, Context &context, const Address &peer) {
         if (method != http::verb::delete_) return error(request, http::status::method_not_allowed, "DELETE only");
         return cancel(request, context, peer, path.substr(target_prefix.size()));
     }
+    constexpr std::string_view control_prefix = "/api/controls/";
+    if (path.starts_with(control_prefix) && path != "/api/controls/values") {
+        if (method != http::verb::put) return error(request, http::status::method_not_allowed, "PUT only");
+        return set_control(request, context, peer, path.substr(control_prefix.size()));
+    }
     constexpr std::string_view alarms_prefix = "/api/alarms/", ack_suffix = "/ack";
     if (path.starts_with(alarms_prefix) && path.ends_with(ack_suffix) &&
         path.size() > alarms_prefix.size() + ack_suffix.size()) {
@@ -324,7 +348,8 @@ Response answer(const Request &request, Context &context, const Address &peer) {
                            path.substr(alarms_prefix.size(), path.size() - alarms_prefix.size() - ack_suffix.size()));
     }
     const bool known = path == "/api/status" || path == "/api/schema" || path == "/api/settings" ||
-                       path == "/api/display" || path == "/api/alarms" || path == "/ws" ||
+                       path == "/api/display" || path == "/api/alarms" || path == "/api/controls" ||
+                       path == "/api/controls/values" || path == "/ws" ||
                        find_file(path) != nullptr;
     if (!known) return error(request, http::status::not_found, "nothing at " + std::string(path));
     if (method != http::verb::get)
@@ -333,6 +358,8 @@ Response answer(const Request &request, Context &context, const Address &peer) {
     if (path == "/api/schema") return make(request, http::status::ok, schema().dump());
     if (path == "/api/settings") return make(request, http::status::ok, settings().dump());
     if (path == "/api/display") return make(request, http::status::ok, display().dump());
+    if (path == "/api/controls") return make(request, http::status::ok, controls_json().dump());
+    if (path == "/api/controls/values") return make(request, http::status::ok, control_values().dump());
     if (path == "/api/alarms") return make(request, http::status::ok, context.alarms.list().dump());
     if (path == "/ws") return error(request, http::status::bad_request, "a WebSocket upgrade is needed");
     const StaticFile *file = find_file(path);

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "bridge.h"
+#include "controls.h"
+#include "meanings.h"
 #include "radar.h"
 #include "serve_limits.h"
 
@@ -124,15 +126,27 @@ void Server::watch_echo() {
         expected = !bridge.playback_at_end();
     } else {
         if (OrvaneGetRadarSourceStatus() == source_connected || bridge.lines_received() > 0) radar_expected_ = true;
-        expected = radar_expected_;
+        // A radar on standby sends no echo, and none is missed; one that has
+        // never said whether it transmits is taken to transmit.
+        uint16_t power = 0;
+        OrvaneGetRadarTxStby(&power);
+        expected = radar_expected_ && (!power_announced_ || power == meaning::power_transmit);
     }
     echo_.check(std::chrono::steady_clock::now(), bridge.last_line(), expected);
 }
 
 void Server::announce(int32_t code) {
-    constexpr int32_t guard_zones = 0x13;
+    constexpr int32_t guard_zones = 0x13, trail_display = 0x1F, transmit_standby = 0x24;
+    if (code == transmit_standby) power_announced_ = true;
     own_.radar_announced(code, std::chrono::steady_clock::now());
     if (code == guard_zones) targets_.guard_zones_announced();
+    // The picture's trails follow the radar's trail display.
+    if (code == trail_display) {
+        if (const uint16_t seconds = trail_seconds_announced(); seconds != trail_seconds_) {
+            trail_seconds_ = seconds;
+            OrvaneSetTrailTime(seconds);
+        }
+    }
     for (std::string &event : setting_events_for(code)) hub_.broadcast(text_frame(std::move(event)), false, 0);
 }
 

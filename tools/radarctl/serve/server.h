@@ -98,6 +98,8 @@ class Server {
     std::vector<int64_t> line_times_;
     bool targets_changed_ = false;
     bool radar_expected_ = false;  // the radar has been connected or heard: its echo is expected
+    bool power_announced_ = false;  // the radar has said whether it transmits
+    int trail_seconds_ = -1;  // the trail time the radar's trail display last set; none yet
     boost::asio::io_context io_{1};
     boost::asio::ip::tcp::acceptor acceptor_{io_};
     // Its socket and timer are io_'s: declared after it, so they go first.

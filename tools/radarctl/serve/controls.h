@@ -1,0 +1,80 @@
+// The radar's controls in words: one table (controls.cpp) gives each a
+// semantic id, a name and a description a skipper understands, a category,
+// a data type and the conversion from the radar's fields to the units shown.
+// GET /api/controls, /api/controls/values and PUT /api/controls/ID are made
+// from it, in the shapes of Signal K's radar API.
+#pragma once
+
+#include <cstdint>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace radarctl::serve {
+
+// How a field of the radar reads in the unit shown.
+enum class Conversion : uint8_t {
+    plain,            // as it is (a level, a step, a label's value)
+    percent,          // 0-100, as it is
+    tenths_degree,    // tenths of a degree -> radians
+    distance,         // ten-thousandths of a nautical mile -> metres
+    range_step,       // range step -> the range in metres
+    tenths_hour,      // tenths of an hour -> seconds
+    seconds,          // seconds, as they are
+    trail_step,       // a step of the trail times -> seconds
+};
+
+struct Label {
+    int64_t value;
+    const char *text;
+};
+
+struct Control {
+    int id;  // the order of the panel
+    const char *key;
+    const char *name;
+    const char *description;
+    const char *category;  // base, trails, guardZones, markers, advanced, installation, info
+    const char *type;      // number, enum, zone
+    const char *stem;      // the parameter group
+    int64_t entry = 0;     // the entry of a numbered group; 0: none
+    const char *field;     // the field that carries the value
+    Conversion conversion = Conversion::plain;
+    std::span<const Label> labels = {};     // an enum's labels
+    std::span<const int64_t> settable = {}; // the values a user may choose (raw); empty: any in range
+    const char *auto_field = nullptr;       // a mode field: 0 manual, anything else automatic
+    const char *enabled_field = nullptr;    // 0 off, anything else on
+    bool off_is_zero = false;               // the enabled field is shown as value 0, not as "enabled"
+    bool read_only = false;
+    // A zone's other corners: end bearing, start and end distance.
+    const char *end_field = nullptr, *start_distance_field = nullptr, *end_distance_field = nullptr;
+};
+
+// A group left to the raw API (/api/schema, /api/settings) and why.
+struct RawGroup {
+    const char *stem;
+    const char *why;
+};
+
+std::span<const Control> controls();
+std::span<const RawGroup> raw_groups();
+const Control *find_control(std::string_view key);
+
+nlohmann::json controls_json();                   // {"controls": {ID: definition}}
+nlohmann::json control_values();                  // {ID: value}
+nlohmann::json control_values_for(int32_t code);  // the controls an announcement of `code` changed
+
+// The Put a PUT of `body` makes: the values to send (selector first), or why not.
+struct ControlOrder {
+    std::string error;
+    const struct Group *group = nullptr;
+    std::vector<int64_t> values;
+};
+ControlOrder order_for(const Control &control, const nlohmann::json &body);
+
+// The trail time the radar's trail display asks for, in seconds (0: off).
+uint16_t trail_seconds_announced();
+
+}  // namespace radarctl::serve
