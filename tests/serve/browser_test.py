@@ -6,9 +6,12 @@ announcement. A radar that falls silent, and a server that goes, dim the
 picture, show the banner and sound the alarm until it is acknowledged; a
 recording shows its own range and says when it has ended. A ship of a
 scenario, clicked on, is acquired and listed, and its vector is drawn where
-the scenario's own geometry says it goes.
+the scenario's own geometry says it goes. At a tablet's and a phone's size the
+plain controls work in words (transmit/standby, range +/-, an EBL dragged),
+the night palette has nothing bright white, and every control is a finger's size.
 
   tests/serve/browser_test.py --radarctl build/bin/radarctl [--screenshot docs/viewer.png Targets]
+  tests/serve/browser_test.py --radarctl build/bin/radarctl --viewer-shots docs Display
 """
 import io
 import json
@@ -31,6 +34,7 @@ sys.path.insert(0, __file__.rsplit("/", 1)[0])
 import serve_support  # noqa: E402
 
 SCREENSHOT = None
+VIEWER_SHOTS = None  # a folder for the README's day and night, tablet and phone pictures
 
 
 def wait_for(what, condition, seconds=30):
@@ -83,9 +87,8 @@ class Viewer(unittest.TestCase):
         if cls.server.stop() != 0:
             raise AssertionError("radarctl serve did not end with 0 on SIGTERM")
 
-    def settings(self):
-        with urllib.request.urlopen(self.url + "api/settings", timeout=10) as r:
-            return json.load(r)
+    def values(self):
+        return serve_support.get_json(self.server.port, "/api/controls/values")
 
     def echo_pixels(self, palette):
         """Pixels of the PPI in an echo or trail colour."""
@@ -103,16 +106,15 @@ class Viewer(unittest.TestCase):
         # A revolution at 24 rpm takes 2.5 s: the coast, the ships and the clutter show.
         wait_for("echo on the PPI", lambda: self.echo_pixels(palette) > 2000)
 
-        level = d.find_element(By.CSS_SELECTOR, '[data-stem="RadarGain"][data-field="level"]')
-        before = self.settings()["RadarGain"]["values"]
-        wanted = 73 if before[1] != 73 else 37
+        level = d.find_element(By.CSS_SELECTOR, '[data-control="gain"] input[type=range]')
+        wanted = 73 if self.values()["gain"]["value"] != 73 else 37
         d.execute_script("arguments[0].value = arguments[1];"
                          "arguments[0].dispatchEvent(new Event('input', {bubbles: true}));"
                          "arguments[0].dispatchEvent(new Event('change', {bubbles: true}));",
                          level, wanted)
         # The page asks for the token once.
         give_token()
-        wait_for("the announced gain", lambda: self.settings()["RadarGain"]["values"][1] == wanted)
+        wait_for("the announced gain", lambda: self.values()["gain"] == {"value": wanted, "auto": False})
         wait_for("the panel showing it",
                  lambda: int(float(level.get_attribute("value"))) == wanted)
 
@@ -185,7 +187,7 @@ class Recording(unittest.TestCase):
             try:
                 d.get(f"http://127.0.0.1:{server.port}/")
                 wait_for("the recording", lambda: text("radar-state") == "Recording: live")
-                range_field = '[data-group="RadarRange"] output.live'
+                range_field = '[data-control="range"] .reading'
                 wait_for("the panel's range", lambda: d.find_element(By.CSS_SELECTOR, range_field).text == "1.50 NM")
                 self.assertEqual(text("range"), "1.50 NM")
                 self.assertTrue(d.find_element(By.ID, "playback-note").is_displayed())
@@ -194,6 +196,136 @@ class Recording(unittest.TestCase):
                 self.assertEqual(d.find_element(By.ID, "banner").get_attribute("class"), "notice")
             finally:
                 server.stop()
+
+
+SIZES = {"tablet": (1280, 800), "phone": (390, 844)}  # CSS pixels of the page
+TOUCH_PX = 44  # the least a control may be each way
+
+
+def set_page_size(width, height):
+    """The page's own size: the window's less what the browser takes round it."""
+    DRIVER.set_window_size(width, height)
+    w, h = DRIVER.execute_script("return [innerWidth, innerHeight]")
+    DRIVER.set_window_size(2 * width - w, 2 * height - h)
+    wait_for("the page's size", lambda: DRIVER.execute_script("return [innerWidth, innerHeight]") == [width, height], 5)
+
+
+class Display(unittest.TestCase):
+    """The plain controls in words, at a tablet's and a phone's size, against the
+    station's own announcements (GET /api/controls/values)."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = serve_support.Server()
+        cls.url = f"http://127.0.0.1:{cls.server.port}/"
+        cls.ranges = serve_support.get_json(cls.server.port, "/api/controls")["controls"]["range"]["validValues"]
+
+    @classmethod
+    def tearDownClass(cls):
+        DRIVER.execute_script("localStorage.clear()")  # the next tests see the page as a new user does
+        DRIVER.set_window_size(1024, 768)
+        cls.server.stop()
+
+    def values(self):
+        return serve_support.get_json(self.server.port, "/api/controls/values")
+
+    def put(self, control, body):
+        status, _, _ = serve_support.request(self.server.port, "PUT", f"/api/controls/{control}", body,
+                                             token=serve_support.TOKEN)
+        self.assertEqual(status, 200)
+
+    def marks(self):
+        """The marks on the picture, as the page describes them in words (for a screen reader)."""
+        return DRIVER.find_element(By.ID, "picture-marks").get_attribute("textContent")
+
+    def offset(self, bearing_deg, fraction):
+        """Where a true bearing lies on the picture, `fraction` of the range out:
+        CSS pixels from the overlay's middle, through the page's published view."""
+        o = DRIVER.find_element(By.ID, "overlay")
+        cx, cy, radius, rotation = (float(o.get_attribute(f"data-{k}")) for k in
+                                    ("centre-x", "centre-y", "radius", "rotation"))
+        a, r = math.radians(bearing_deg - rotation), fraction * radius
+        return round(cx - o.rect["width"] / 2 + r * math.sin(a)), round(cy - o.rect["height"] / 2 - r * math.cos(a))
+
+    def click(self, selector):
+        DRIVER.find_element(By.CSS_SELECTOR, selector).click()
+
+    def test_the_plain_controls_at_tablet_and_phone_sizes(self):
+        for size, (width, height) in SIZES.items():
+            with self.subTest(size):
+                self.check(size, width, height)
+
+    def check(self, size, width, height):
+        d = DRIVER
+        set_page_size(width, height)
+        d.get(self.url)
+        d.execute_script("sessionStorage.setItem('radarctl-token', arguments[0])", serve_support.TOKEN)
+        wait_for("live echo", lambda: text("radar-state") == "Radar: live")
+        wait_for("the panel", lambda: text("power").startswith("Transmit"))
+
+        # Every control a finger's size, none cut off, the advanced ones too.
+        self.click("#more-toggle")
+        small = d.execute_script("""
+            const [least, width] = arguments;
+            return [...document.querySelectorAll('button, select, input')].filter((e) => e.offsetParent !== null)
+              .map((e) => [e.id || e.getAttribute('aria-label') || e.textContent.trim(), e.getBoundingClientRect()])
+              .filter(([, r]) => r.width < least || r.height < least || r.right > width + 0.5)
+              .map(([name, r]) => `${name} ${r.width}x${r.height} at ${r.left}`);""", TOUCH_PX, width)
+        self.assertEqual(small, [], "controls smaller than a finger or cut off")
+        self.click("#more-toggle")
+
+        # Standby, then transmit: the button says what the station announced;
+        # in standby the stopped picture says why, and no alarm is raised for it.
+        for state, word, picture in ((1, "Standby", "Radar: Standby, no echo"), (2, "Transmit", "Radar: live")):
+            self.click("#power")
+            wait_for(f"power {state}", lambda: self.values()["power"]["value"] == state)
+            wait_for(f"the button saying {word}", lambda: text("power").startswith(word))
+            wait_for(f"the picture saying {picture}", lambda: text("radar-state") == picture)
+            self.assertFalse(d.find_element(By.ID, "banner").is_displayed())
+
+        # Range + steps to the next range; the "-" key back.
+        before = self.values()["range"]["value"]
+        wanted = self.ranges[self.ranges.index(before) + 1]
+        self.click('[data-control="range"] button[data-step="1"]')
+        wait_for("the next range", lambda: self.values()["range"]["value"] == wanted)
+        wait_for("the picture at that range", lambda: text("range") == f"{wanted / 1852:.2f} NM")
+        d.find_element(By.TAG_NAME, "body").send_keys("-")
+        wait_for("the range back", lambda: self.values()["range"]["value"] == before)
+        back = time.monotonic()
+
+        # EBL 1 from 300 degrees dragged to 045: its bearing beside it, and the radar's.
+        self.put("ebl1", {"enabled": True, "value": math.radians(300)})
+        wait_for("EBL 1 at 300", lambda: "EBL1 300.0°" in self.marks())
+        ActionChains(d).move_to_element_with_offset(d.find_element(By.ID, "overlay"), *self.offset(300, 0.6)) \
+            .click_and_hold().move_by_offset(5, 5).perform()
+        ActionChains(d).move_to_element_with_offset(d.find_element(By.ID, "overlay"), *self.offset(45.3, 0.7)) \
+            .release().perform()
+        wait_for("EBL 1 at 045", lambda: abs(self.values()["ebl1"]["value"] - math.radians(45.3)) < 0.01)
+        wait_for("045 beside it", lambda: "EBL1 045." in self.marks())
+        self.assertIn("045.", d.find_element(By.CSS_SELECTOR, '[data-control="ebl1"] .reading').text)
+
+        if VIEWER_SHOTS:
+            self.put("vrm1", {"enabled": True, "value": 2.5 * 1852})
+            self.put("guardZone1", {"enabled": True, "value": math.radians(320), "endValue": math.radians(20),
+                                    "startDistance": 1.5 * 1852, "endDistance": 3 * 1852})
+            wait_for("the marks", lambda: "VRM1" in self.marks() and "Guard zone 1" in self.marks())
+            # The picture whole again after the range changed: two turns of the antenna at 24 rpm.
+            wait_for("two turns", lambda: time.monotonic() > back + 5.5)
+
+        # Night: nothing bright white anywhere, and the echo still shows.
+        for palette in ("night", "day"):
+            self.click(f'#palette button[data-value="{palette}"]')
+            wait_for(palette, lambda: d.find_element(By.TAG_NAME, "body").get_attribute("data-palette") == palette)
+            shot = Image.open(io.BytesIO(d.get_screenshot_as_png())).convert("RGB")
+            colours = shot.getcolors(1 << 24)
+            if palette == "night":
+                white = sum(n for n, (r, g, b) in colours if min(r, g, b) > 160)
+                self.assertEqual(white, 0, "bright pixels at night")
+                self.assertGreater(sum(n for n, (r, g, b) in colours if r > 120), 500, "no echo at night")
+            if VIEWER_SHOTS:
+                d.execute_script("document.getElementById('panel').scrollTop = 0")
+                shot = Image.open(io.BytesIO(d.get_screenshot_as_png())).convert("RGB")
+                shot.save(os.path.join(VIEWER_SHOTS, f"viewer-{palette}-{size}.png"))
 
 
 # Own ship northward at 10 kn; ship A crosses ahead to starboard (true course
@@ -251,7 +383,8 @@ class Targets(unittest.TestCase):
         return serve_support.get_json(self.server.port, "/api/targets")["targets"]
 
     def overlay_half(self):
-        return DRIVER.find_element(By.ID, "overlay").rect["width"] / 2
+        """The picture's radius (CSS pixels): the range's."""
+        return float(DRIVER.find_element(By.ID, "overlay").get_attribute("data-radius"))
 
     def css_offset(self, range_nm, bearing_deg):
         """Where a range and bearing lie on the picture, CSS pixels from its centre."""
@@ -353,5 +486,9 @@ if __name__ == "__main__":
     if "--screenshot" in sys.argv:
         i = sys.argv.index("--screenshot")
         SCREENSHOT = sys.argv[i + 1]
+        del sys.argv[i:i + 2]
+    if "--viewer-shots" in sys.argv:
+        i = sys.argv.index("--viewer-shots")
+        VIEWER_SHOTS = sys.argv[i + 1]
         del sys.argv[i:i + 2]
     serve_support.main()

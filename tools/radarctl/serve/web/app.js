@@ -1,21 +1,29 @@
 // The viewer of `radarctl serve`: loads what the server says about drawing
-// and settings, keeps a WebSocket open for echo lines and events, and wires
-// the PPI and the settings panel to them. Every URL is relative to the page,
-// so it works behind any host, port or path.
+// and about the radar's controls, keeps a WebSocket open for echo lines and
+// events, and wires the picture, the panel and the targets to them. Every
+// URL is relative to the page, so it works behind any host, port or path.
 
-import { Ppi, FALLBACK_DISPLAY, decodeLines, formatNm } from './ppi.js';
-import { Panel } from './panel.js';
+import { Ppi, FALLBACK_DISPLAY, decodeLines } from './ppi.js';
+import { Panel, zoneText } from './panel.js';
+import { Picture } from './picture.js';
+import { DisplayChoices } from './display_choices.js';
 import { Watch } from './watch.js';
 import { Targets } from './targets.js';
 import { TargetList } from './target_list.js';
+import { M_PER_NM, formatBearing, formatNm, known, toRad } from './units.js';
 
 const TOKEN_KEY = 'radarctl-token';
 const FIRST_RETRY_MS = 500, LAST_RETRY_MS = 10000;
+const REREAD_MS = 150;  // a setting event without its controls event: the values read again this soon after
+const PREVIEW_MS = 2500;  // a dragged mark the radar has not announced by then goes back
+const ORIENTATION_TEXT = { north: 'North up', head: 'Head up', course: 'Course up' };
+const TRANSMIT = 2;  // the power control's value while the radar transmits
 
 const $ = (selector) => document.querySelector(selector);
-const settings = {};  // "RadarGain", "RadarEBL/1" -> {code, values}
-let ppi, panel, watch, targets, targetList, display = FALLBACK_DISPLAY;
-let playback = false;
+const values = {};  // the controls' values, as the radar announced them: id -> {value, ...}
+let ppi, panel, choices, watch, targets, targetList, display = FALLBACK_DISPLAY;
+let playback = false, controlsEvents = false, rereading = 0;
+const previews = new Map();  // id -> timer: marks dragged, waiting for the radar
 
 async function getJson(path) {
   const answer = await fetch(path, { cache: 'no-store' });
@@ -35,11 +43,25 @@ async function getJsonPersistently(path) {
   }
 }
 
-function setting(key, value) {
-  settings[key] = value;
-  ppi.setSettings(settings);
-  panel?.update(key, value.values);
-  if (key === 'RadarRange') showRange();
+// The radar announced values (some or all of the controls).
+function announced(changed) {
+  Object.assign(values, changed);
+  for (const id of Object.keys(changed)) {
+    if (previews.has(id)) {
+      clearTimeout(previews.get(id));
+      previews.delete(id);
+      ppi.marks.setPreview(id, null);
+    }
+  }
+  ppi.setValues(values);
+  panel?.update(changed);
+  if ('range' in changed) showRange();
+  if ('heading' in changed) showMotion();
+  if ('power' in changed) {
+    const power = changed.power.value;
+    // Its words come with the panel's definitions, which the announcement may precede.
+    watch.power(power === TRANSMIT ? null : panel?.defs.power?.descriptions?.[power] ?? `power ${power}`);
+  }
 }
 
 function showRange() {
@@ -47,6 +69,24 @@ function showRange() {
   $('#range').textContent = nm === null ? '–' : formatNm(nm);
   // A recording's range is its own, not the one the radar record holds.
   if (playback && nm !== null) panel?.showPictureRange(formatNm(nm));
+}
+
+// Own heading and course over ground: the tracking's own ship (the radar's
+// heading or NMEA's, whichever is fresh), else the radar's heading control
+// while it says it is valid.
+function showMotion() {
+  const own = targets?.own();
+  let heading = known(own?.heading_deg) ? toRad(own.heading_deg) : null;
+  if (heading === null && !own && values.heading?.enabled === true) heading = values.heading.value;
+  const course = known(own?.course_deg) ? toRad(own.course_deg) : null;
+  ppi.setMotion(heading, course);
+  const shown = ppi.shownOrientation();
+  choices?.showFallback(shown);
+  const wanted = choices?.state.orientation ?? 'north';
+  $('#orientation').textContent = ORIENTATION_TEXT[shown] +
+    (wanted !== shown ? ` (no ${wanted === 'head' ? 'heading' : 'course'})` : '') +
+    (choices?.state.offCentre ? ', off centre' : '');
+  $('#orientation').className = wanted !== shown ? 'warn' : '';
 }
 
 // ---- The token ------------------------------------------------------------
@@ -106,11 +146,7 @@ async function send(method, path, body) {
 }
 
 const post = (path, body) => send('POST', path, body);
-
-async function sendOrder(stem, values) {
-  const answer = await post(`api/settings/${stem}`, { values });
-  return answer.ok ? { ok: answer.status === 0, text: Panel.statusText(answer.status) } : answer;
-}
+const putControl = (id, body) => send('PUT', `api/controls/${encodeURIComponent(id)}`, body);
 
 // ---- The stream -----------------------------------------------------------
 
@@ -145,6 +181,13 @@ function connect(wait = FIRST_RETRY_MS) {
   };
 }
 
+// The values read again: for a server that announces settings without
+// saying which controls they changed.
+function reread() {
+  clearTimeout(rereading);
+  rereading = setTimeout(() => getJson('api/controls/values').then(announced, () => {}), REREAD_MS);
+}
+
 function onEvent(text) {
   let message;
   try {
@@ -152,13 +195,17 @@ function onEvent(text) {
   } catch {
     return;
   }
-  if (message.type === 'setting' && typeof message.stem === 'string' && Array.isArray(message.values)) {
-    setting(message.stem, { code: message.code, values: message.values });
+  if (message.type === 'controls' && message.values && typeof message.values === 'object') {
+    controlsEvents = true;
+    announced(message.values);
+  } else if (message.type === 'setting') {
+    if (!controlsEvents) reread();
   } else if (message.type === 'status') {
     watch.onStatus(message);
     if (message.source === 'playback' && !playback) {
       playback = true;
       panel?.setPlayback();
+      picture.enabled = false;
       showRange();
     }
     // What this screen itself lost lately, not what another viewer did.
@@ -170,6 +217,7 @@ function onEvent(text) {
     targets.setAlarms([...watch.alarms.values()]);
   } else if (message.type === 'targets') {
     targets.update(message);
+    showMotion();
   }
 }
 
@@ -189,33 +237,72 @@ function countRate() {
   }, 1000);
 }
 
-// ---- Layout and pointer ---------------------------------------------------
+// ---- Layout, pointer and keys ---------------------------------------------
 
 function fit() {
-  const view = $('#view');
-  const side = Math.floor(Math.min(view.clientWidth, view.clientHeight));
-  if (side > 0) ppi.resize(side, Math.min(window.devicePixelRatio || 1, 2));
+  const scope = $('#scope');
+  const side = Math.floor(Math.min(scope.clientWidth, scope.clientHeight));
+  if (side <= 0) return;
+  $('#frame').style.width = $('#frame').style.height = `${side}px`;
+  ppi.resize(side, Math.min(window.devicePixelRatio || 1, 2));
 }
 
+// A mark's value in words, for the readout while it is dragged.
+function markText(id, v) {
+  if (id.startsWith('ebl')) return `EBL${id.slice(3)} ${formatBearing(ppi.marks.eblBearing(v.value))}`;
+  if (id.startsWith('vrm')) return `VRM${id.slice(3)} ${formatNm(v.value / M_PER_NM)}`;
+  return `Guard zone ${id.slice(9)} ${zoneText(v)}`;
+}
+
+function rangeStep(step) {
+  if (!playback) panel?.stepRange(step);
+}
+
+// A mark dragged and let go: sent; drawn where it was let go until the radar
+// announces it, or for a while.
+async function dropped(id, value) {
+  clearTimeout(previews.get(id));
+  previews.set(id, setTimeout(() => { previews.delete(id); ppi.marks.setPreview(id, null); }, PREVIEW_MS));
+  panel?.select(null);
+  const answer = await panel?.order(panel.rows.get(id), value);
+  if (!answer?.ok || answer.status !== 0) ppi.marks.setPreview(id, null);
+}
+
+let picture;
+
 function watchPointer() {
-  const overlay = $('#overlay'), out = $('#cursor');
-  const show = (e) => {
-    const at = ppi.readout(e.clientX, e.clientY);
-    out.textContent = at
-      ? `${formatNm(at.rangeNm)}  ${at.bearingDeg.toFixed(1).padStart(5, '0')}°`
-      : '–';
-  };
-  overlay.addEventListener('pointermove', show);
-  overlay.addEventListener('pointerdown', show);
-  overlay.addEventListener('pointerleave', () => { out.textContent = '–'; });
-  overlay.addEventListener('click', (e) => {
-    const p = ppi.devicePoint(e.clientX, e.clientY);
-    targetList.clickAt(p.x, p.y);
+  const out = $('#cursor');
+  picture = new Picture(ppi, $('#overlay'), {
+    readout: (at, live) => {
+      const where = at ? `${formatNm(at.rangeNm)}  ${formatBearing(at.bearing)}` : '–';
+      out.textContent = live ? `${markText(live, ppi.marks.value(live))}` : where;
+    },
+    tap: (x, y) => targetList.clickAt(x, y),
+    drop: dropped,
+    range: rangeStep,
+  });
+  document.addEventListener('keydown', (e) => {
+    if (e.target.closest?.('input, select, textarea, dialog') || e.ctrlKey || e.metaKey || e.altKey) return;
+    if (e.key === '+' || e.key === '=') rangeStep(1);
+    else if (e.key === '-' || e.key === '−' || e.key === '_') rangeStep(-1);
+    else return;
+    e.preventDefault();
   });
 }
 
+function describeMarks(words) {
+  $('#picture-marks').replaceChildren(...words.map((w) => Object.assign(document.createElement('li'),
+    { textContent: w })));
+}
+
 async function start() {
-  ppi = new Ppi($('#ppi'), $('#overlay'), display);
+  ppi = new Ppi($('#ppi'), $('#overlay'), display, describeMarks);
+  choices = new DisplayChoices($('#display'), (c) => {
+    ppi.setTheme(c.palette);
+    ppi.setOrientation(c.orientation, c.offCentre);
+    targets?.changed();
+    showMotion();
+  });
   watch = new Watch((id) => post(`api/alarms/${id}/ack`, {}));
   targets = new Targets(ppi, () => document.body.classList.contains('stale'));
   targetList = new TargetList(targets, send);
@@ -223,12 +310,19 @@ async function start() {
   new ResizeObserver(() => {
     clearTimeout(resizing);
     resizing = setTimeout(fit, 100);
-  }).observe($('#view'));
+  }).observe($('#scope'));
   fit();
   watchPointer();
   countRate();
+  showMotion();
   $('#panel-toggle').addEventListener('click', () => {
     document.body.classList.toggle('panel-hidden');
+  });
+  $('#more-toggle').addEventListener('click', () => {
+    const open = $('#more').hidden;
+    $('#more').hidden = !open;
+    $('#more-toggle').setAttribute('aria-expanded', String(open));
+    $('#more-toggle').textContent = open ? 'Fewer controls' : 'More controls';
   });
   $('#token-change').addEventListener('click', () => {
     sessionStorage.removeItem(TOKEN_KEY);
@@ -236,22 +330,19 @@ async function start() {
   });
   connect();
   // The events bring the targets once a revolution; this shows them at once.
-  getJson('api/targets').then((body) => { if (!targets.body) targets.update(body); }, () => {});
+  getJson('api/targets').then((body) => { if (!targets.body) { targets.update(body); showMotion(); } }, () => {});
 
   display = await getJsonPersistently('api/display');
   ppi.setDisplay(display);
   showRange();
-  const [schema, current] = await Promise.all([
-    getJsonPersistently('api/schema'),
-    getJsonPersistently('api/settings'),
+  const [definitions, current] = await Promise.all([
+    getJsonPersistently('api/controls'),
+    getJsonPersistently('api/controls/values'),
   ]);
-  panel = new Panel($('#panel'), schema, display, sendOrder);
+  panel = new Panel($('#controls'), $('#more'), definitions.controls, putControl, (id) => ppi.marks.select(id));
   if (playback) panel.setPlayback();
   // Events that came first are newer than this answer; keep them.
-  for (const [key, value] of Object.entries(current)) {
-    if (!(key in settings)) settings[key] = value;
-  }
-  for (const [key, value] of Object.entries(settings)) setting(key, value);
+  announced({ ...current, ...values });
 }
 
 start();

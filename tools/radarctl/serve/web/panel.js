@@ -1,180 +1,331 @@
-// The settings panel: the everyday controls, built from /api/schema. Each
-// field shows the value the radar last announced; a change is sent as an
-// order and the shown value follows only when the radar announces it.
+// The controls panel, built from GET /api/controls: the plain controls first
+// (transmit, range, gain, sea, rain, trails, rings, EBL, VRM, guard zones),
+// the advanced, installation and information ones behind "More". Every value
+// shown is the one the radar last announced; a change goes as PUT
+// /api/controls/ID, its result is shown for a moment, and the control goes
+// back to the announced value if the radar does not take it.
 
-import { formatNm } from './ppi.js';
+import { M_PER_NM, formatBearing, formatDuration, formatNm, formatRangeNm, formatValue, known, toDeg, toRad }
+  from './units.js';
 
-const EVERYDAY = [
-  'RadarTxStby', 'RadarRange', 'RadarGain', 'RadarACSea', 'RadarACRain', 'RadarTune',
-  'RadarTrail', 'RadarEBL', 'RadarVRM', 'RadarGuard',
-];
-const SELECT_SPAN = 20;  // fields with at most this many steps (range steps too) get a list
-const SLIDER_SPAN = 1000;  // up to this, a slider; beyond, a number box
-const RESULT_MS = 3000;  // how long a POST's result stays in view
+const RESULT_MS = 3000;  // how long an order's result stays in view
 const REVERT_MS = 2500;  // an order the radar has not announced by then is shown as not taken
-
-// What one entry of a selector group is called on the bridge.
-const ENTRY_NAMES = { RadarEBL: 'EBL', RadarVRM: 'VRM', RadarGuard: 'Guard zone' };
-
+const PLAIN = ['base', 'trails', 'markers', 'guardZones'];
+const MORE = ['advanced', 'installation', 'info'];
+const CATEGORY_NAMES = {
+  base: 'Radar', trails: 'Trails', markers: 'Markers', guardZones: 'Guard zones',
+  advanced: 'Advanced', installation: 'Installation', info: 'Information',
+};
 const STATUS_TEXT = { 0: 'sent', '-1': 'refused', '-2': 'out of range', '-3': 'not sent: no radar yet' };
+const POWER_HINT = { 1: 'tap to transmit', 2: 'tap for standby', 3: 'tap for standby', 0: 'tap to transmit' };
 
 function element(tag, attributes = {}, ...children) {
   const e = document.createElement(tag);
   for (const [k, v] of Object.entries(attributes)) {
     if (k === 'class') e.className = v;
-    else e.setAttribute(k, v);
+    else if (v !== undefined && v !== null) e.setAttribute(k, v);
   }
   e.append(...children);
   return e;
 }
 
+const button = (text, attributes = {}) => element('button', { type: 'button', ...attributes }, text);
+
+// A slider's number for a value of the radar, in the unit the person reads.
+function sliderScale(def) {
+  if (def.units === 'rad') return { to: toDeg, from: toRad, unit: '°' };
+  if (def.units === 'm') return { to: (m) => m / M_PER_NM, from: (nm) => nm * M_PER_NM, unit: ' NM' };
+  return { to: (v) => v, from: (v) => v, unit: def.units === 'percent' ? ' %' : '' };
+}
+
+// A guard zone in words: its bearings clockwise and its distances.
+export function zoneText(z) {
+  if (!z || !known(z.value)) return '–';
+  return `${formatBearing(z.value)} to ${formatBearing(z.endValue)}, ` +
+    `${formatNm(z.startDistance / M_PER_NM)} to ${formatNm(z.endDistance / M_PER_NM)}`;
+}
+
 export class Panel {
-  // send(stem, values) resolves to {ok, text}; it carries the token.
-  constructor(root, schema, display, send) {
-    this.root = root;
-    this.display = display;
+  // send(id, body) resolves to the answer {ok, text, status}; it carries the
+  // token. onSelect(id | null): a marker chosen to be placed by dragging.
+  constructor(plain, more, definitions, send, onSelect) {
     this.send = send;
-    this.blocks = new Map();  // "RadarGain", "RadarEBL/1" -> {group, fields, inputs, lives, ...}
-    this.live = new Map();  // same keys -> values in Get order
-    this.controls = root.querySelector('#controls') || root;
-    this.controls.replaceChildren();
-    const groups = new Map(schema.groups.map((g) => [g.stem, g]));
-    for (const stem of EVERYDAY) {
-      const group = groups.get(stem);
-      if (group && group.fields.length > 0) this.build(group);
+    this.onSelect = onSelect;
+    this.defs = definitions;
+    this.values = {};
+    this.rows = new Map();  // id -> {def, root, sync(value), widgets, result, timer}
+    this.selected = null;
+    this.playback = false;
+    this.plain = plain;
+    plain.replaceChildren();
+    more.replaceChildren();
+    const ids = Object.keys(definitions).sort((a, b) => definitions[a].id - definitions[b].id);
+    for (const category of [...PLAIN, ...MORE]) {
+      const inCategory = ids.filter((id) => definitions[id].category === category);
+      if (inCategory.length === 0) continue;
+      const section = element('section', { class: 'group', 'data-category': category },
+        element('h3', {}, CATEGORY_NAMES[category]));
+      (PLAIN.includes(category) ? plain : more).append(section);
+      for (const id of inCategory) section.append(this.build(id, definitions[id]));
+    }
+    // Controls of a category this page does not know still show, behind "More".
+    const others = ids.filter((id) => ![...PLAIN, ...MORE].includes(definitions[id].category));
+    if (others.length) {
+      const section = element('section', { class: 'group' }, element('h3', {}, 'Other'));
+      for (const id of others) section.append(this.build(id, definitions[id]));
+      more.append(section);
     }
   }
 
-  build(group) {
-    const section = element('section', { class: 'group', 'data-group': group.stem },
-      element('h3', {}, group.title || group.stem));
-    const selector = group.selector;
-    const fields = selector ? group.fields.slice(1) : group.fields;
-    const keys = selector ? selector.values.map((v) => [`${group.stem}/${v}`, v]) : [[group.stem, null]];
-    for (const [key, selectorValue] of keys) {
-      const block = { group, key, selectorValue, fields, inputs: [], lives: [], pendings: [], timer: 0 };
-      const box = selector ? element('div', { class: 'entry' },
-        element('h4', {}, `${ENTRY_NAMES[group.stem] || selector.name} ${selectorValue}`)) : section;
-      for (const field of fields) {
-        const input = this.input(group.stem, field);
-        input.dataset.stem = key;
-        input.dataset.field = field.name;
-        const live = element('output', { class: 'live' }, '–');
-        const pending = element('span', { class: 'pending' });
-        const id = `f-${key.replace('/', '-')}-${field.name}`;
-        input.id = id;
-        box.append(element('div', { class: 'field' },
-          element('label', { for: id }, field.name), input, live, pending));
-        input.addEventListener('input', () => {
-          pending.textContent = input.type === 'range' ? `→ ${input.value}` : '';
-        });
-        input.addEventListener('change', () => this.order(block));
-        block.inputs.push(input);
-        block.lives.push(live);
-        block.pendings.push(pending);
+  build(id, def) {
+    const row = { id, def, widgets: [], syncs: [], timer: 0 };
+    row.root = element('div', { class: `control ${def.dataType}`, 'data-control': id, title: def.description ?? '' });
+    row.result = element('div', { class: 'result', role: 'status' });
+    this.rows.set(id, row);
+    if (id === 'power') this.buildPower(row);
+    else if (id === 'range') this.buildRange(row);
+    else if (def.isReadOnly) this.buildReading(row);
+    else if (/^(ebl|vrm)\d$/.test(id)) this.buildMarker(row);
+    else if (def.dataType === 'zone' || def.dataType === 'sector') this.buildZone(row);
+    else if (def.dataType === 'button') this.buildButton(row);
+    else if (def.validValues) this.buildChoice(row);
+    else if (def.dataType === 'number' && known(def.minValue) && known(def.maxValue)) this.buildSlider(row);
+    else this.buildReading(row);
+    row.root.append(row.result);
+    return row.root;
+  }
+
+  // The name, the reading (what the radar announced) and the widgets, in a
+  // line; `before` go between the name and the reading.
+  head(row, widgets = [], before = []) {
+    row.reading = element('output', { class: 'reading' }, '–');
+    row.root.append(element('div', { class: 'line' },
+      element('span', { class: 'name' }, row.def.name), ...before, row.reading, ...widgets));
+  }
+
+  buildPower(row) {
+    const b = button('', { id: 'power', class: 'power' });
+    b.append(element('span', { class: 'state' }, '–'), element('span', { class: 'hint' }, ''));
+    b.addEventListener('click', () => {
+      const v = this.values.power?.value;
+      this.order(row, { value: v === 2 || v === 3 ? 1 : 2 });
+    });
+    row.root.append(b);
+    row.widgets.push(b);
+    row.syncs.push((value) => {
+      const v = value?.value;
+      b.dataset.state = String(v);
+      b.querySelector('.state').textContent = row.def.descriptions?.[String(v)] ?? '–';
+      b.querySelector('.hint').textContent = POWER_HINT[v] ?? '';
+    });
+  }
+
+  buildRange(row) {
+    const down = button('−', { 'data-step': '-1', 'aria-label': 'Shorter range', class: 'step' });
+    const up = button('+', { 'data-step': '1', 'aria-label': 'Longer range', class: 'step' });
+    down.addEventListener('click', () => this.stepRange(-1));
+    up.addEventListener('click', () => this.stepRange(1));
+    row.reading = element('output', { class: 'reading big' }, '–');
+    row.root.append(element('div', { class: 'line' }, element('span', { class: 'name' }, row.def.name),
+      down, row.reading, up));
+    row.widgets.push(down, up);
+    row.syncs.push((value) => {
+      if (this.pictureRange) return;
+      row.reading.textContent = known(value?.value) ? formatRangeNm(value.value / M_PER_NM) : '–';
+    });
+  }
+
+  // The next range in or out from the one the radar announced.
+  stepRange(step) {
+    const row = this.rows.get('range'), valid = row?.def.validValues;
+    const now = this.values.range?.value;
+    if (!valid || !known(now) || this.playback) return;
+    let at = 0;
+    valid.forEach((v, i) => { if (Math.abs(v - now) < Math.abs(valid[at] - now)) at = i; });
+    const next = valid[Math.min(valid.length - 1, Math.max(0, at + step))];
+    if (next !== valid[at]) this.order(row, { value: next });
+  }
+
+  buildReading(row) {
+    this.head(row);
+    row.syncs.push((value) => { row.reading.textContent = this.format(row.def, value); });
+  }
+
+  buildButton(row) {
+    const b = button(row.def.name);
+    b.addEventListener('click', () => this.order(row, { value: 1 }));
+    row.root.append(b);
+    row.widgets.push(b);
+  }
+
+  // An enum or a number with a few values: buttons side by side when there
+  // are few, else a list.
+  buildChoice(row) {
+    const def = row.def, values = def.validValues;
+    const label = (v) => (def.descriptions ? def.descriptions[String(v)] ?? String(v)
+      : def.units === 's' ? formatDuration(v, true) : formatValue(def, v));
+    if (values.length <= 4) {
+      // The pressed button says the value; two short ones fit beside the name.
+      const group = element('div', { class: 'choice', role: 'group', 'aria-label': def.name });
+      for (const v of values) {
+        const b = button(label(v), { 'data-value': String(v), 'aria-pressed': 'false' });
+        b.addEventListener('click', () => this.order(row, { value: v }));
+        group.append(b);
+        row.widgets.push(b);
       }
-      block.result = element('div', { class: 'result', role: 'status' });
-      box.append(block.result);
-      if (selector) section.append(box);
-      this.blocks.set(key, block);
+      const inline = values.length <= 2 && values.every((v) => label(v).length <= 8);
+      this.head(row, inline ? [group] : []);
+      row.reading.hidden = inline;
+      if (!inline) row.root.append(group);
+      row.syncs.push((value) => {
+        for (const b of group.children) b.setAttribute('aria-pressed', String(Number(b.dataset.value) === value?.value));
+      });
+    } else {
+      // The list shows the value; it stands beside the name.
+      const select = element('select', { 'aria-label': def.name });
+      for (const v of values) select.append(new Option(label(v), String(v)));
+      select.addEventListener('change', () => this.order(row, { value: Number(select.value) }));
+      this.head(row, [select]);
+      row.reading.hidden = true;
+      row.widgets.push(select);
+      row.syncs.push((value) => {
+        if (!known(value?.value)) return;
+        // The option nearest the value: a value between them shows as its neighbour.
+        let best = values[0];
+        for (const v of values) if (Math.abs(v - value.value) < Math.abs(best - value.value)) best = v;
+        select.value = String(best);
+      });
     }
-    this.controls.append(section);
+    row.syncs.push((value) => { row.reading.textContent = label(value?.value); });
   }
 
-  input(stem, field) {
-    const span = field.max - field.min;
-    if (span <= SELECT_SPAN) {
-      const select = element('select');
-      for (let v = field.min; v <= field.max; ++v) {
-        select.append(element('option', { value: v }, this.format(stem, field.name, v)));
-      }
-      return select;
-    }
-    const type = span <= SLIDER_SPAN ? 'range' : 'number';
-    return element('input', { type, min: field.min, max: field.max, step: 1, value: field.min });
+  buildSlider(row) {
+    const def = row.def, s = sliderScale(def);
+    const input = element('input', {
+      type: 'range', min: s.to(def.minValue), max: s.to(def.maxValue),
+      step: known(def.stepValue) ? s.to(def.stepValue) : 'any', 'aria-label': def.name,
+    });
+    const widgets = [];
+    if (def.hasEnabled) widgets.push(this.toggle(row, 'enabled', 'On'));
+    if (def.hasAuto) widgets.push(this.toggle(row, 'auto', 'Auto'));
+    this.head(row, widgets, [input]);
+    row.widgets.push(input);
+    input.addEventListener('input', () => {
+      row.editing = true;
+      row.reading.textContent = `→ ${Number(input.value).toFixed(def.units === 'rad' ? 1 : 0)}${s.unit}`;
+    });
+    input.addEventListener('change', () => {
+      row.editing = false;
+      // Moving the slider sets the level by hand.
+      this.order(row, { value: s.from(Number(input.value)), ...(def.hasAuto ? { auto: false } : {}) });
+    });
+    row.syncs.push((value) => {
+      if (row.editing || !known(value?.value)) return;
+      input.value = String(s.to(value.value));
+      input.classList.toggle('auto', value.auto === true);
+      row.reading.textContent = (value.auto ? 'Auto ' : '') + this.format(def, value);
+    });
   }
 
-  // A value as a navigator reads it: ranges in NM, bearings in degrees.
-  format(stem, name, v) {
-    if (stem === 'RadarRange' && name === 'step') {
-      const nm = this.display.ranges_nm?.[v];
-      return nm !== undefined ? formatNm(nm) : String(v);
+  // An on/off button for a key of the value ("enabled", "auto").
+  toggle(row, key, text) {
+    const b = button(text, { class: 'toggle', 'data-key': key, 'aria-pressed': 'false' });
+    b.addEventListener('click', () => {
+      this.order(row, { [key]: !(this.values[row.id]?.[key] === true) });
+    });
+    row.widgets.push(b);
+    row.syncs.push((value) => { b.setAttribute('aria-pressed', String(value?.[key] === true)); });
+    return b;
+  }
+
+  // EBL and VRM: on or off alone, their reading, and "Move" to place them by
+  // dragging anywhere on the picture.
+  buildMarker(row) {
+    const on = this.toggle(row, 'enabled', 'On');
+    const move = button('Move', { class: 'move', 'aria-pressed': 'false',
+      title: 'Then drag on the picture to place it' });
+    move.addEventListener('click', () => this.select(this.selected === row.id ? null : row.id));
+    row.widgets.push(move);
+    this.head(row, [on, move]);
+    row.syncs.push((value) => {
+      row.reading.textContent = value?.enabled ? this.format(row.def, value) : 'Off';
+    });
+  }
+
+  buildZone(row) {
+    const on = this.toggle(row, 'enabled', 'On');
+    this.head(row, [on]);
+    row.root.append(element('div', { class: 'hint' }, 'Drag its corners on the picture'));
+    row.syncs.push((value) => { row.reading.textContent = value?.enabled ? zoneText(value) : 'Off'; });
+  }
+
+  select(id) {
+    this.selected = id;
+    for (const row of this.rows.values()) {
+      row.root.querySelector('.move')?.setAttribute('aria-pressed', String(row.id === id));
     }
-    if (/^bearing/.test(name)) return `${(v / 10).toFixed(1)}°`;
-    if (/^distance/.test(name)) return formatNm(v / 10000);
-    return String(v);
+    this.onSelect(id);
+  }
+
+  format(def, value) {
+    if (!value) return '–';
+    return formatValue(def, value.value);
+  }
+
+  // The radar announced values (some or all controls).
+  update(values) {
+    Object.assign(this.values, values);
+    for (const [id, value] of Object.entries(values)) {
+      const row = this.rows.get(id);
+      if (!row) continue;
+      clearTimeout(row.timer);
+      for (const sync of row.syncs) sync(value);
+    }
+  }
+
+  resync(row) {
+    row.editing = false;
+    for (const sync of row.syncs) sync(this.values[row.id]);
   }
 
   // A recording plays: there is no radar to order, and the range shown is
-  // the recording's own (the picture's), not the radar record's.
+  // the recording's own (the picture's), not the radar's.
   setPlayback() {
     if (this.playback) return;
     this.playback = true;
-    this.controls.prepend(element('p', { class: 'note', id: 'playback-note' },
+    this.plain.prepend(element('p', { class: 'note', id: 'playback-note' },
       'Playing a recording: there is no radar to control. The range is the recording\'s.'));
-    for (const block of this.blocks.values()) block.inputs.forEach((input) => { input.disabled = true; });
+    for (const row of this.rows.values()) row.widgets.forEach((w) => { w.disabled = true; });
   }
 
   showPictureRange(text) {
-    const block = this.blocks.get('RadarRange');
-    if (block) block.lives[0].textContent = text;
+    this.pictureRange = text;
+    const row = this.rows.get('range');
+    if (row) row.reading.textContent = text;
   }
 
-  // The radar announced a group's values (in Get order).
-  update(key, values) {
-    this.live.set(key, values);
-    const block = this.blocks.get(key);
-    if (!block) return;
-    clearTimeout(block.timer);
-    block.fields.forEach((field, i) => {
-      if (values[i] === undefined) return;
-      block.lives[i].textContent = this.format(block.group.stem, field.name, values[i]);
-    });
-    this.sync(block);
-  }
-
-  // Puts the inputs back to the announced values, leaving alone a number the
-  // user is typing.
-  sync(block) {
-    const values = this.live.get(block.key);
-    if (!values) return;
-    block.inputs.forEach((input, i) => {
-      if (values[i] === undefined) return;
-      if (input.type === 'number' && document.activeElement === input) return;
-      input.value = String(values[i]);
-      block.pendings[i].textContent = '';
-    });
-  }
-
-  async order(block) {
-    const values = [];
-    for (let i = 0; i < block.fields.length; ++i) {
-      const field = block.fields[i], text = block.inputs[i].value.trim();
-      const v = Number(text);
-      if (text === '' || !Number.isInteger(v) || v < field.min || v > field.max) {
-        this.result(block, `${field.name}: ${text} is outside ${field.min}-${field.max}`, false);
-        return;
-      }
-      values.push(v);
-    }
-    if (block.selectorValue !== null) values.unshift(block.selectorValue);
-    block.inputs.forEach((input) => { input.disabled = true; });
+  // Sends part of a control's value; the widgets wait for the answer.
+  async order(row, body) {
+    if (this.playback) return;
+    row.widgets.forEach((w) => { w.disabled = true; });
     let answer;
     try {
-      answer = await this.send(block.group.stem, values);
+      answer = await this.send(row.id, body);
     } finally {
-      block.inputs.forEach((input) => { input.disabled = this.playback === true; });
+      row.widgets.forEach((w) => { w.disabled = this.playback; });
     }
-    this.result(block, answer.text, answer.ok);
-    clearTimeout(block.timer);
-    block.timer = setTimeout(() => this.sync(block), REVERT_MS);
+    const ok = answer.ok && answer.status === 0;
+    this.result(row, answer.ok ? Panel.statusText(answer.status) : answer.text, ok);
+    clearTimeout(row.timer);
+    row.timer = setTimeout(() => this.resync(row), REVERT_MS);
+    return answer;
   }
 
-  result(block, text, ok) {
-    block.result.textContent = text;
-    block.result.className = `result ${ok ? 'ok' : 'bad'}`;
-    clearTimeout(block.resultTimer);
-    block.resultTimer = setTimeout(() => { block.result.textContent = ''; }, RESULT_MS);
+  result(row, text, ok) {
+    row.result.textContent = text;
+    row.result.className = `result ${ok ? 'ok' : 'bad'}`;
+    clearTimeout(row.resultTimer);
+    row.resultTimer = setTimeout(() => { row.result.textContent = ''; }, RESULT_MS);
   }
 
   static statusText(status) {

@@ -1,11 +1,26 @@
-// The plan position indicator: echo lines painted into an image of the
-// current revolution, and the overlays (rings, heading, EBL, VRM, guard zones,
-// and the layers others add, such as the targets) on a second canvas above it.
+// The plan position indicator: echo lines painted into a north-up image of
+// the current revolution, and the marks (bearing scale, rings, heading line,
+// EBL, VRM, guard zones, the cursor, and the layers others add, such as the
+// targets) on a second canvas above it.
+//
+// The geometry lives here alone, in one view: own ship's place on the
+// picture, pixels per mile and the bearing at the top. The echo image is
+// turned and moved to it by a CSS transform (its pixels outside the circle
+// are transparent, so only the disc turns); every mark, click and readout
+// goes through the same view, so they agree with the picture.
+
+import { M_PER_NM, TURN, formatNm, known, wrap } from './units.js';
+import { css, themeOf } from './palettes.js';
+import { Marks } from './marks.js';
+
+export { formatNm };
 
 const BEARINGS = 8192;
 const FILL_STEP = 8;  // a line this many bearings ahead of the one before also fills the gap
 const TOP_LEVEL = 15;
 const LARGEST_SIDE = 2048;  // device pixels; beyond this the picture is scaled up by the browser
+const SCALE_PX = 24;  // CSS pixels round the picture for the bearing scale
+const OFF_CENTRE = 0.75;  // own ship this far down the picture when off centre
 
 // The colours of `radarctl render`, used only until /api/display answers.
 export const FALLBACK_DISPLAY = {
@@ -45,12 +60,14 @@ export function decodeLines(buffer, onLine) {
 }
 
 const rgba = ([r, g, b], a = 255) => ((a << 24) | (b << 16) | (g << 8) | r) >>> 0;
-const css = ([r, g, b], a = 1) => `rgba(${r},${g},${b},${a})`;
 
 export class Ppi {
-  constructor(canvas, overlay, display = FALLBACK_DISPLAY) {
+  // describe(lines): told the marks drawn, in words, whenever they change.
+  constructor(canvas, overlay, display = FALLBACK_DISPLAY, describe = () => {}) {
     this.canvas = canvas;
     this.overlay = overlay;
+    this.describe = describe;
+    this.described = '';
     this.ctx = canvas.getContext('2d');
     this.octx = overlay.getContext('2d');
     this.samples = 512;
@@ -58,12 +75,20 @@ export class Ppi {
     this.counts = new Uint16Array(BEARINGS);  // sample count of each bearing's line
     this.previous = -1;  // bearing of the line before, none yet
     this.scale = -1;  // scale code of the latest line
-    this.settings = {};
-    this.size = 0;
+    this.values = {};  // the controls' values, as the radar announced them
+    this.heading = null;  // radians true, null unknown
+    this.course = null;
+    this.orientation = 'north';  // 'north' | 'head' | 'course'
+    this.offCentre = false;
+    this.cursor = null;  // {bearing, nm}: where the readout was taken, marked until the next
+    this.size = 0;  // the overlay's side, device pixels
+    this.imageSize = 0;
     this.dpr = 1;
     this.imageDirty = false;
     this.overlayDirty = true;
     this.layers = [];
+    this.marks = new Marks(this);
+    this.themeName = 'day';
     this.setDisplay(display);
     const frame = () => { this.draw(); requestAnimationFrame(frame); };
     requestAnimationFrame(frame);
@@ -71,39 +96,174 @@ export class Ppi {
 
   setDisplay(display) {
     this.display = { ...FALLBACK_DISPLAY, ...display };
-    this.colours = new Uint32Array(16);
-    for (let i = 0; i < 16; ++i) this.colours[i] = rgba(this.display.palette[i] || [0, 0, 0]);
     if (this.display.samples !== this.samples || !this.levels) {
       this.samples = this.display.samples || 512;
       this.levels = new Uint8Array(BEARINGS * this.samples);
       this.counts.fill(0);
     }
-    this.canvas.style.background = css(this.display.background);
-    this.repaint();
+    this.setTheme(this.themeName);
   }
 
-  // Sizes both canvases to a square of `side` CSS pixels and rebuilds the
-  // polar lookup table: for each bearing, the pixels nearest to it and how far
-  // out each lies (0 centre, 1 rim).
-  resize(side, dpr = 1) {
-    const size = Math.max(1, Math.min(LARGEST_SIDE, Math.round(side * dpr)));
-    for (const c of [this.canvas, this.overlay]) {
-      c.style.width = c.style.height = `${side}px`;
-    }
-    if (size === this.size) return;
-    this.size = size;
-    this.dpr = size / side;
-    this.canvas.width = this.canvas.height = this.overlay.width = this.overlay.height = size;
-    this.image = new ImageData(size, size);
-    this.pixels = new Uint32Array(this.image.data.buffer);
-    this.buildTable(size);
+  setTheme(name) {
+    this.themeName = name;
+    this.theme = themeOf(name, this.display);
+    this.colours = new Uint32Array(16);
+    for (let i = 0; i < 16; ++i) this.colours[i] = rgba(this.theme.echo[i] || [0, 0, 0]);
     this.repaint();
     this.overlayDirty = true;
   }
 
+  // Sizes the overlay to a square of `side` CSS pixels; the echo image
+  // follows the view.
+  resize(side, dpr = 1) {
+    const size = Math.max(1, Math.min(LARGEST_SIDE, Math.round(side * dpr)));
+    this.overlay.style.width = this.overlay.style.height = `${side}px`;
+    this.side = side;
+    this.dpr = size / side;
+    if (size !== this.size) {
+      this.size = size;
+      this.overlay.width = this.overlay.height = size;
+    }
+    this.layout();
+  }
+
+  // ---- The view: the only place that knows where things are --------------
+
+  // Own ship's place (device pixels), the radius of the range (device pixels)
+  // and the bearing (radians true) at the top of the picture.
+  layout() {
+    if (!this.size) return;
+    const S = this.size, margin = SCALE_PX * this.dpr;
+    const cy = this.offCentre ? S * OFF_CENTRE : S / 2;
+    this.view = { cx: S / 2, cy, R: Math.max(1, cy - margin), rot: this.rotation() };
+    // The echo image: as many pixels as the disc covers, up to the limit.
+    const image = Math.max(2, Math.min(LARGEST_SIDE, Math.round(2 * this.view.R)));
+    if (image !== this.imageSize) {
+      this.imageSize = image;
+      this.canvas.width = this.canvas.height = image;
+      this.image = new ImageData(image, image);
+      this.pixels = new Uint32Array(this.image.data.buffer);
+      this.buildTable(image);
+      this.repaint();
+    }
+    this.place();
+    this.overlayDirty = true;
+  }
+
+  place() {
+    const { cx, cy, R, rot } = this.view, d = this.dpr;
+    const c = this.canvas.style;
+    c.width = c.height = `${(2 * R) / d}px`;
+    c.transform = `translate(${(cx - R) / d}px, ${(cy - R) / d}px) rotate(${-rot}rad)`;
+    // For whoever needs the geometry in CSS pixels (the tests among them).
+    Object.assign(this.overlay.dataset, {
+      centreX: (cx / d).toFixed(2), centreY: (cy / d).toFixed(2), radius: (R / d).toFixed(2),
+      rotation: ((rot * 180) / Math.PI).toFixed(2), rangeNm: String(this.rangeNm() ?? ''),
+    });
+  }
+
+  // The bearing at the top: north, own heading or own course; north when
+  // the one chosen is not known (the panel says so).
+  rotation() {
+    if (this.orientation === 'head' && known(this.heading)) return this.heading;
+    if (this.orientation === 'course' && known(this.course)) return this.course;
+    return 0;
+  }
+
+  // What the picture really shows at the top, in words' terms: 'north', 'head', 'course'.
+  shownOrientation() {
+    const rot = this.orientation;
+    if (rot === 'head' && !known(this.heading)) return 'north';
+    if (rot === 'course' && !known(this.course)) return 'north';
+    return rot;
+  }
+
+  setOrientation(orientation, offCentre) {
+    this.orientation = orientation;
+    this.offCentre = offCentre;
+    this.layout();
+  }
+
+  // Own heading and course over ground (radians true, null unknown).
+  setMotion(heading, course) {
+    if (heading === this.heading && course === this.course) return;
+    this.heading = heading;
+    this.course = course;
+    const rot = this.rotation();
+    if (this.view && rot !== this.view.rot) {
+      this.view.rot = rot;
+      this.place();
+    }
+    this.overlayDirty = true;
+  }
+
+  // Device pixels per NM; null before the range is known.
+  perNm() {
+    const range = this.rangeNm();
+    return range && this.view ? this.view.R / range : null;
+  }
+
+  // Device pixels of a point at a true bearing (radians) and distance (NM).
+  at(bearing, nm) {
+    const k = this.perNm();
+    if (k === null) return null;
+    const a = bearing - this.view.rot;
+    return { x: this.view.cx + nm * k * Math.sin(a), y: this.view.cy - nm * k * Math.cos(a) };
+  }
+
+  // Device pixels of a point east and north of own ship (NM); null before
+  // the range is known. Points outside the picture are given too.
+  pointOf(eastNm, northNm) {
+    return this.at(Math.atan2(eastNm, northNm), Math.hypot(eastNm, northNm));
+  }
+
+  // The canvas's angle of a true bearing (for arcs).
+  angleOf(bearing) {
+    return bearing - this.view.rot - Math.PI / 2;
+  }
+
+  // A point given in client pixels, as the overlay's device pixels.
+  devicePoint(clientX, clientY) {
+    const box = this.overlay.getBoundingClientRect();
+    const k = this.size / box.width;
+    return { x: (clientX - box.left) * k, y: (clientY - box.top) * k };
+  }
+
+  // Range (NM) and true bearing (degrees, and `bearing` in radians) of a
+  // point in device pixels; null outside the picture or before its range is
+  // known, unless `anywhere`.
+  polarAt(x, y, anywhere = false) {
+    const k = this.perNm();
+    if (k === null) return null;
+    const dx = x - this.view.cx, dy = this.view.cy - y;
+    const r = Math.hypot(dx, dy);
+    if (!anywhere && r > this.view.R) return null;
+    const bearing = wrap(Math.atan2(dx, dy) + this.view.rot);
+    return { rangeNm: r / k, bearing, bearingDeg: (bearing * 180) / Math.PI };
+  }
+
+  // Range (NM) and bearing (degrees) under a point given in client pixels.
+  readout(clientX, clientY) {
+    const p = this.devicePoint(clientX, clientY);
+    return this.polarAt(p.x, p.y);
+  }
+
+  // The range of the picture: that of the latest line's scale code, or of the
+  // radar's range before any line has come.
+  rangeNm() {
+    const ranges = this.display.ranges_nm;
+    if (this.scale >= 0 && this.scale < ranges.length) return ranges[this.scale];
+    const m = this.values.range?.value;
+    return known(m) && m > 0 ? m / M_PER_NM : null;
+  }
+
+  // ---- The echo ------------------------------------------------------------
+
+  // The polar lookup table: for each bearing, the pixels nearest to it and
+  // how far out each lies (0 centre, 1 rim), inside the disc only.
   buildTable(size) {
-    const c = size >> 1, radius = size / 2, limit = radius * radius;
-    const perRadian = BEARINGS / (2 * Math.PI);
+    const c = size / 2 - 0.5, radius = size / 2, limit = radius * radius;
+    const perRadian = BEARINGS / TURN;
     const bearingOf = new Int16Array(size * size).fill(-1);
     const start = new Uint32Array(BEARINGS + 1);
     for (let y = 0, i = 0; y < size; ++y) {
@@ -140,6 +300,7 @@ export class Ppi {
       if (this.scale >= 0) this.clear();
       this.scale = scale;
       this.overlayDirty = true;
+      if (this.view) this.place();
     }
     const samples = this.samples;
     const count = Math.min(n, samples);
@@ -195,51 +356,17 @@ export class Ppi {
     this.repaint();
   }
 
-  setSettings(settings) {
-    this.settings = settings;
+  // ---- The marks -----------------------------------------------------------
+
+  setValues(values) {
+    this.values = values;
     this.overlayDirty = true;
+    if (this.view) this.place();
   }
 
-  // The range of the picture: that of the latest line's scale code, or of the
-  // range setting before any line has come.
-  rangeNm() {
-    const ranges = this.display.ranges_nm;
-    if (this.scale >= 0 && this.scale < ranges.length) return ranges[this.scale];
-    const step = this.settings.RadarRange?.values?.[0];
-    return step !== undefined && step < ranges.length ? ranges[step] : null;
-  }
-
-  // The picture's geometry, in one place: north up, own ship at the centre.
-  // A point given in client pixels, as the canvas's device pixels.
-  devicePoint(clientX, clientY) {
-    const box = this.overlay.getBoundingClientRect();
-    const k = this.size / box.width;
-    return { x: (clientX - box.left) * k, y: (clientY - box.top) * k };
-  }
-
-  // Range (NM) and true bearing (degrees) of a point in device pixels; null
-  // outside the picture or before its range is known.
-  polarAt(x, y) {
-    const half = this.size / 2, range = this.rangeNm();
-    const dx = x - half, dy = half - y;
-    const r = Math.hypot(dx, dy) / half;
-    if (r > 1 || range === null || !this.size) return null;
-    const bearing = ((Math.atan2(dx, dy) * 180) / Math.PI + 360) % 360;
-    return { rangeNm: r * range, bearingDeg: bearing };
-  }
-
-  // Device pixels of a point east and north of own ship (NM); null before
-  // the range is known. Points outside the picture are given too.
-  pointOf(eastNm, northNm) {
-    const half = this.size / 2, range = this.rangeNm();
-    if (range === null || !this.size) return null;
-    return { x: half + (eastNm / range) * half, y: half - (northNm / range) * half };
-  }
-
-  // Range (NM) and bearing (degrees) under a point given in client pixels.
-  readout(clientX, clientY) {
-    const p = this.devicePoint(clientX, clientY);
-    return this.polarAt(p.x, p.y);
+  setCursor(cursor) {
+    this.cursor = cursor;
+    this.overlayDirty = true;
   }
 
   // Drawings of others on the overlay, called with (context, ppi) after its own.
@@ -252,6 +379,13 @@ export class Ppi {
     this.overlayDirty = true;
   }
 
+  // Clips a context to the picture's disc.
+  clip(g) {
+    g.beginPath();
+    g.arc(this.view.cx, this.view.cy, this.view.R, 0, TURN);
+    g.clip();
+  }
+
   draw() {
     if (!this.image) return;
     if (this.imageDirty) {
@@ -259,92 +393,93 @@ export class Ppi {
       this.imageDirty = false;
     }
     if (this.overlayDirty) {
-      this.drawOverlay();
       this.overlayDirty = false;
+      this.drawOverlay();
     }
   }
 
   drawOverlay() {
-    const g = this.octx, size = this.size, d = this.dpr;
-    const c = size / 2, R = size / 2 - d;
-    const s = this.settings, range = this.rangeNm();
-    const values = (stem) => s[stem]?.values || [];
-    const toCanvas = (deg) => ((deg - 90) * Math.PI) / 180;
-    const toRadius = (tenThousandths) =>
-      range ? (tenThousandths / 10000 / range) * (size / 2) : null;
-    const spoke = (deg) => {
-      g.beginPath();
-      g.moveTo(c, c);
-      g.lineTo(c + R * Math.cos(toCanvas(deg)), c + R * Math.sin(toCanvas(deg)));
-      g.stroke();
-    };
-    g.clearRect(0, 0, size, size);
+    const g = this.octx, d = this.dpr, t = this.theme, words = [];
+    const { cx, cy, R } = this.view;
+    g.clearRect(0, 0, this.size, this.size);
     g.lineWidth = d;
-    g.font = `${Math.round(11 * d)}px system-ui, sans-serif`;
-
-    if (values('RadarRings')[1] === 1) {
-      g.strokeStyle = g.fillStyle = css(this.display.ring);
+    g.font = `${Math.round(12 * d)}px system-ui, sans-serif`;
+    g.textBaseline = 'middle';
+    this.drawScale(g);
+    const range = this.rangeNm();
+    g.save();
+    this.clip(g);
+    if (this.values.rings?.value === 1 && range) {
+      g.strokeStyle = g.fillStyle = css(t.ring);
+      g.textAlign = 'left';
       for (let k = 1; k <= 4; ++k) {
         g.beginPath();
-        g.arc(c, c, (R * k) / 4, 0, 2 * Math.PI);
+        g.arc(cx, cy, (R * k) / 4, 0, TURN);
         g.stroke();
-        if (range && k < 4) g.fillText(formatNm((range * k) / 4), c + 3 * d, c - (R * k) / 4 - 3 * d);
+        if (k < 4) {
+          g.fillStyle = css(t.text, 0.8);
+          g.fillText(formatNm((range * k) / 4), cx + 4 * d, cy - (R * k) / 4 - 7 * d);
+        }
       }
     }
-
-    const course = values('OwnCourse')[1];
-    g.strokeStyle = css(this.display.heading, 0.8);
-    spoke(course !== undefined ? course / 10 : 0);
-
-    g.setLineDash([6 * d, 4 * d]);
-    g.strokeStyle = g.fillStyle = 'rgba(150, 190, 200, 0.85)';
-    for (const n of [1, 2]) {
-      const ebl = values(`RadarEBL/${n}`);
-      if (ebl[1] === 1) {
-        const deg = ebl[3] / 10;
-        spoke(deg);
-        const a = toCanvas(deg), at = R * 0.8;
-        g.fillText(`EBL${n}`, c + at * Math.cos(a) + 4 * d, c + at * Math.sin(a) - 4 * d);
-      }
-      const vrm = values(`RadarVRM/${n}`);
-      const r = toRadius(vrm[3]);
-      if (vrm[1] !== undefined && vrm[1] !== 0 && r !== null && r <= R) {
-        g.beginPath();
-        g.arc(c, c, r, 0, 2 * Math.PI);
-        g.stroke();
-        g.textAlign = 'right';
-        g.fillText(`VRM${n} ${formatNm(vrm[3] / 10000)}`, c + r * 0.707 - 3 * d, c + r * 0.707);
-        g.textAlign = 'left';
-      }
-    }
-    g.setLineDash([]);
-
-    for (const n of [1, 2]) {
-      const [setting, , b1, b2, d1, d2] = values(`RadarGuard/${n}`);
-      if (setting !== 1 || range === null) continue;
-      const inner = Math.min(R, toRadius(Math.min(d1, d2)));
-      const outer = Math.min(R, toRadius(Math.max(d1, d2)));
-      const a1 = toCanvas(b1 / 10);
-      const a2 = b1 === b2 ? a1 + 2 * Math.PI : toCanvas(b2 / 10);
+    // The heading line: own heading, or the top of the picture when unknown.
+    const heading = known(this.heading) ? this.heading : this.view.rot;
+    this.spoke(g, heading, css(t.heading, 0.85), 1.5 * d);
+    if (range) this.marks.draw(g, words);
+    if (this.cursor && range) {
+      const p = this.at(this.cursor.bearing, this.cursor.nm), s = 7 * d;
+      g.strokeStyle = css(t.cursor);
+      g.lineWidth = 1.5 * d;
       g.beginPath();
-      g.arc(c, c, outer, a1, a2, false);
-      g.arc(c, c, inner, a2, a1, true);
-      g.closePath();
-      g.fillStyle = 'rgba(200, 60, 40, 0.12)';
-      g.strokeStyle = 'rgba(220, 80, 60, 0.8)';
-      g.fill();
+      g.moveTo(p.x - s, p.y); g.lineTo(p.x + s, p.y);
+      g.moveTo(p.x, p.y - s); g.lineTo(p.x, p.y + s);
       g.stroke();
     }
+    g.restore();
     for (const draw of this.layers) {
       g.save();
       draw(g, this);
       g.restore();
     }
+    const text = words.join('\n');
+    if (text !== this.described) this.describe((this.described = text) ? words : []);
   }
-}
 
-export function formatNm(nm) {
-  if (nm >= 10) return `${nm.toFixed(1)} NM`;
-  if (nm >= 1) return `${nm.toFixed(2)} NM`;
-  return `${nm.toFixed(3)} NM`;
+  spoke(g, bearing, style, width, dash = []) {
+    const end = this.at(bearing, this.rangeNm() ?? 1) ?? {
+      x: this.view.cx + this.view.R * Math.sin(bearing - this.view.rot),
+      y: this.view.cy - this.view.R * Math.cos(bearing - this.view.rot),
+    };
+    g.strokeStyle = style;
+    g.lineWidth = width;
+    g.setLineDash(dash);
+    g.beginPath();
+    g.moveTo(this.view.cx, this.view.cy);
+    g.lineTo(end.x, end.y);
+    g.stroke();
+    g.setLineDash([]);
+  }
+
+  // Ticks every 5 and 10 degrees outside the rim, true bearings every 30,
+  // turning with the picture.
+  drawScale(g) {
+    const { cx, cy, R } = this.view, d = this.dpr, t = this.theme;
+    g.strokeStyle = css(t.scale);
+    g.fillStyle = css(t.scaleText);
+    g.textAlign = 'center';
+    g.beginPath();
+    g.arc(cx, cy, R, 0, TURN);
+    for (let deg = 0; deg < 360; deg += 5) {
+      const a = this.angleOf((deg * Math.PI) / 180), long = deg % 10 === 0 ? 7 : 4;
+      const [c, s] = [Math.cos(a), Math.sin(a)];
+      g.moveTo(cx + R * c, cy + R * s);
+      g.lineTo(cx + (R + long * d) * c, cy + (R + long * d) * s);
+      if (deg % 30 === 0) {
+        const r = R + 15 * d;
+        g.fillText(String(deg).padStart(3, '0'), cx + r * c, cy + r * s);
+      }
+    }
+    g.stroke();
+  }
+
 }

@@ -6,6 +6,9 @@
 // server's "targets" events: nothing is predicted here, so what is drawn is
 // what the tracker last said, and it looks stale when that is old.
 
+import { css } from './palettes.js';
+import { known } from './units.js';
+
 export const VECTOR_MINUTES = [3, 6, 12, 15, 30];
 export const COLOURS = { target: [150, 215, 255], danger: [255, 64, 48], stale: [120, 130, 140] };
 const SYMBOL_PX = 7;   // CSS pixels: a symbol's radius
@@ -15,8 +18,6 @@ const LONGEST_GAP_MS = 10000;  // one revolution at the slowest antenna
 const FLASH_MS = 500;
 const KEPT = 'radarctl-vectors';
 
-const css = ([r, g, b], a = 1) => `rgba(${r},${g},${b},${a})`;
-const known = (...values) => values.every((v) => typeof v === 'number' && Number.isFinite(v));
 
 // East and north (NM) of a distance along a true bearing or course.
 export function eastNorth(distanceNm, deg) {
@@ -164,18 +165,22 @@ export class Targets {
 
   draw(g, ppi) {
     if (!this.body || !ppi.size) return;
-    const d = ppi.dpr, half = ppi.size / 2, stale = this.stale();
-    g.beginPath();
-    g.arc(half, half, half, 0, 2 * Math.PI);
-    g.clip();
+    const d = ppi.dpr, stale = this.stale(), colours = this.colours();
+    ppi.clip(g);
     g.lineCap = 'round';
     g.font = `${Math.round(11 * d)}px system-ui, sans-serif`;
     const own = this.own();
     if (this.vectorMode() === 'true' && own) this.line(g, ppi, [0, 0], own.course_deg, own.speed_kn,
-      css(stale ? COLOURS.stale : COLOURS.target, 0.8), 1.5 * d);
+      css(stale ? colours.stale : colours.target, 0.8), 1.5 * d);
     // The selected one last, over the others.
     const order = [...this.list()].sort((a, b) => (a.id === this.selected) - (b.id === this.selected));
     for (const t of order) this.drawTarget(g, ppi, t, stale);
+  }
+
+  // The palette's colours for targets (day: COLOURS).
+  colours() {
+    const theme = this.ppi.theme;
+    return theme?.target ? { target: theme.target, danger: theme.danger, stale: theme.stale } : COLOURS;
   }
 
   // A vector of `minutes` at a course and speed from a point (NM east, north).
@@ -197,7 +202,8 @@ export class Targets {
     const p = this.position(t, ppi);
     if (!p) return;
     const d = ppi.dpr, r = SYMBOL_PX * d;
-    const colour = css(stale ? COLOURS.stale : t.dangerous ? COLOURS.danger : COLOURS.target);
+    const palette = this.colours();
+    const colour = css(stale ? palette.stale : t.dangerous ? palette.danger : palette.target);
     const shown = stale || !this.flashing(t) || this.flashOn;
     const width = (t.dangerous ? 2.5 : 1.5) * d;
     g.setLineDash([]);
@@ -240,7 +246,7 @@ export class Targets {
 
   // Square brackets at the four corners of a box round the selected target.
   brackets(g, p, half, arm, d) {
-    g.strokeStyle = css(COLOURS.target);
+    g.strokeStyle = css(this.colours().target);
     g.lineWidth = 1.5 * d;
     g.beginPath();
     for (const [sx, sy] of [[-1, -1], [1, -1], [1, 1], [-1, 1]]) {

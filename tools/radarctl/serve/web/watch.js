@@ -41,6 +41,15 @@ export class Watch {
     this.lastLine = performance.now();
   }
 
+  // The radar's transmit state in words ("Standby"), or null while it
+  // transmits or has not said: a radar on standby sends no echo, and none
+  // is missed. Back on transmit, its echo is given the same time to come.
+  power(notTransmitting) {
+    if (this.notTransmitting && !notTransmitting) this.transmitSince = performance.now();
+    this.notTransmitting = notTransmitting;
+    this.update();
+  }
+
   connected(up) {
     this.socketUp = up;
     if (up) {
@@ -68,7 +77,8 @@ export class Watch {
 
   update() {
     const now = performance.now();
-    const age = this.lastLine ? now - this.lastLine : Infinity;
+    const heard = Math.max(this.lastLine, this.transmitSince || 0);
+    const age = heard ? now - heard : Infinity;
     const live = this.socketUp && age < STALE_MS;
     document.body.classList.toggle('stale', !live);
     this.ownAlarm(age);
@@ -82,7 +92,8 @@ export class Watch {
   // the server already says so or the recording has simply ended.
   ownAlarm(age) {
     const serverSays = [...this.alarms.values()].some((a) => a.kind === 'echo_lost' && a.id !== LOCAL_ID);
-    const lost = this.lastLine !== 0 && age >= LOST_MS && !serverSays && !this.playbackEnded();
+    const lost = this.lastLine !== 0 && age >= LOST_MS && !serverSays && !this.playbackEnded() &&
+      !this.notTransmitting;
     if (lost && !this.alarms.has(LOCAL_ID)) {
       const why = this.socketUp ? 'on this screen' : 'from the server (connection lost)';
       this.alarms.set(LOCAL_ID, {
@@ -106,6 +117,8 @@ export class Watch {
       [text, kind] = ['Recording: played to its end', 'warn'];
     } else if (live) {
       [text, kind] = [`${what}: live`, 'good'];
+    } else if (this.notTransmitting && s?.source !== 'playback') {
+      [text, kind] = [`Radar: ${this.notTransmitting}, no echo`, 'warn'];
     } else {
       const link = s && s.source !== 'playback'
         ? { 0: ' (not connected)', 1: ' (connecting)', 2: ' (command link up)' }[s.source_status] ?? ''
