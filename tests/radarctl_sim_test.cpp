@@ -653,6 +653,15 @@ TEST(SimCommands, OrdersAreAppliedAndAnnouncedRequestsAnsweredAndNoiseIgnored) {
         {std::string(3000, 'x') + "\r\n", std::nullopt, true},  // overlong, dropped whole
         {"$R0", std::nullopt, true},                            // a sentence in two pieces
         {std::string("3\r\n\0", 4), "$N03,2,75", true},
+        // Orders that are no value of their setting are not taken.
+        {"$S03,0", std::nullopt},   {"$S03,0,101", std::nullopt}, {"$S03,4,50", std::nullopt},
+        {"$S03,0,10,5", std::nullopt}, {"$S03,,50", std::nullopt}, {"$S03,-1,50", std::nullopt},
+        {"$R03", "$N03,2,75"},
+        {"$S06,1,2", std::nullopt}, {"$S06,100000", std::nullopt}, {"$R06", "$N06,35"},
+        {"$S24,4", std::nullopt},   {"$S24,", std::nullopt},      {"$R24", "$N24,2"},
+        {"$S04,1", std::nullopt},   {"$S04,0,9x", std::nullopt},
+        // Tenths the library reads back as a whole number are announced as one.
+        {"$S39,354.3", "$N39,3543"}, {"$S3A,0.5", "$N3A,5"},
         {"$S17,99,0", std::nullopt},  // no such range step
         {"$R17", "$N17,9,0"},
         {"$R04", "$N04,1,30"},
