@@ -304,6 +304,22 @@ class Display(unittest.TestCase):
         wait_for("045 beside it", lambda: "EBL1 045." in self.marks())
         self.assertIn("045.", d.find_element(By.CSS_SELECTOR, '[data-control="ebl1"] .reading').text)
 
+        # Guard zone 2's far corner dragged from 240 degrees, 3 NM to 250 degrees, 4 NM (open sea).
+        nm = before / 1852
+        self.put("guardZone2", {"enabled": True, "value": math.radians(200), "endValue": math.radians(240),
+                                "startDistance": 2 * 1852, "endDistance": 3 * 1852})
+        wait_for("guard zone 2", lambda: "Guard zone 2 200.0°–240.0°" in self.marks())
+        ActionChains(d).move_to_element_with_offset(d.find_element(By.ID, "overlay"), *self.offset(240, 3 / nm)) \
+            .click_and_hold().move_by_offset(5, 5).perform()
+        ActionChains(d).move_to_element_with_offset(d.find_element(By.ID, "overlay"), *self.offset(250, 4 / nm)) \
+            .release().perform()
+        zone = lambda: self.values()["guardZone2"]
+        wait_for("the corner moved", lambda: abs(zone()["endValue"] - math.radians(250)) < 0.02 and
+                 abs(zone()["endDistance"] - 4 * 1852) < 60)
+        self.assertAlmostEqual(zone()["value"], math.radians(200), delta=0.002)  # the other corners stay
+        self.assertAlmostEqual(zone()["startDistance"], 2 * 1852, delta=1)
+        self.put("guardZone2", {"enabled": False})
+
         if VIEWER_SHOTS:
             self.put("vrm1", {"enabled": True, "value": 2.5 * 1852})
             self.put("guardZone1", {"enabled": True, "value": math.radians(320), "endValue": math.radians(20),
