@@ -44,6 +44,7 @@ REFUSED = [  # (method, id, body, token, status)
     ("PUT", "gain", {"enabled": True}, True, 400),
     ("PUT", "vrm1", {"value": 1e9}, True, 400),  # beyond 9999 NM
     ("PUT", "gain", {"value": "high"}, True, 400),
+    ("PUT", "range", {"value": 1e300}, True, 400),
     ("PUT", "gain", {"level": 3}, True, 400),
     ("POST", "gain", {"value": 1}, True, 405),
 ]

@@ -397,7 +397,10 @@ json definition(const Control &c) {
 std::optional<std::string> number_in(const json &body, const char *key, std::optional<double> &out) {
     const auto found = body.find(key);
     if (found == body.end()) return std::nullopt;
-    if (!found->is_number() || !std::isfinite(found->get<double>())) return std::string(key) + ": a number is needed";
+    // Far beyond any control's range, and beyond what rounds to an integer safely.
+    constexpr double largest = 1e12;
+    if (!found->is_number() || !(std::abs(found->get<double>()) <= largest))
+        return std::string(key) + ": a number of at most " + json(largest).dump() + " is needed";
     out = found->get<double>();
     return std::nullopt;
 }
