@@ -269,6 +269,8 @@ export class Panel {
 
   format(def, value) {
     if (!value) return '–';
+    // Information the radar marks as not valid (a heading it has not got).
+    if (def.isReadOnly && value.enabled === false) return 'not known';
     return formatValue(def, value.value);
   }
 

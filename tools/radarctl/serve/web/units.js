@@ -34,6 +34,7 @@ export function formatDuration(s, zeroIsOff = false) {
   if (zeroIsOff && s === 0) return 'Off';
   if (s < 60) return `${s} s`;
   if (s < 3600) return s % 60 ? `${Math.floor(s / 60)} min ${s % 60} s` : `${s / 60} min`;
+  if (s >= 86400) return `${(s / 3600).toFixed(1)} h`;  // a running total of hours
   const h = Math.floor(s / 3600), m = Math.round((s % 3600) / 60);
   return m ? `${h} h ${m} min` : `${h} h`;
 }
