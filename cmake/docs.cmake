@@ -8,12 +8,13 @@
 
 find_program(RADAR_DOXYGEN NAMES doxygen NO_CMAKE_FIND_ROOT_PATH
              DOC "Doxygen, for the API reference")
-# The input filter that lets Doxygen read the command codes' blocks (Doxyfile.in).
-find_program(RADAR_SED NAMES sed NO_CMAKE_FIND_ROOT_PATH DOC "sed, for the API reference")
+# The input filter that makes each command code's block the documentation of
+# its Set, Get and Put (docs/api_filter.py, named in Doxyfile.in).
+find_program(RADAR_PYTHON NAMES python3 NO_CMAKE_FIND_ROOT_PATH DOC "Python 3, for the API reference")
 
 # The Doxyfile uses FAIL_ON_WARNINGS and WARN_IF_INCOMPLETE_DOC, both in 1.9.4.
 set(radar_doxygen_usable OFF)
-if(RADAR_DOXYGEN AND RADAR_SED)
+if(RADAR_DOXYGEN AND RADAR_PYTHON)
   execute_process(COMMAND ${RADAR_DOXYGEN} --version OUTPUT_VARIABLE radar_doxygen_version
                   OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
   string(REGEX MATCH "^[0-9]+\\.[0-9]+\\.[0-9]+" radar_doxygen_version "${radar_doxygen_version}")
@@ -26,8 +27,8 @@ option(RADAR_DOCS "Make the API reference with Doxygen 1.9.4 or later" ${radar_d
 
 if(RADAR_DOCS OR (RADAR_BUILD_TESTS AND radar_doxygen_usable))
   if(NOT radar_doxygen_usable)
-    message(FATAL_ERROR "RADAR_DOCS needs Doxygen 1.9.4 or later and sed on the build machine "
-                        "(found: '${RADAR_DOXYGEN}' ${radar_doxygen_version}, '${RADAR_SED}'); "
+    message(FATAL_ERROR "RADAR_DOCS needs Doxygen 1.9.4 or later and Python 3 on the build machine "
+                        "(found: '${RADAR_DOXYGEN}' ${radar_doxygen_version}, '${RADAR_PYTHON}'); "
                         "tools/setup.sh installs Doxygen, or configure with -DRADAR_DOCS=OFF")
   endif()
   set(RADAR_DOCS_OUTPUT_DIR ${CMAKE_BINARY_DIR}/docs/api)
@@ -46,6 +47,7 @@ if(RADAR_DOCS)
     COMMAND ${RADAR_DOXYGEN} ${CMAKE_BINARY_DIR}/docs/Doxyfile
     COMMAND ${CMAKE_COMMAND} -E touch ${radar_docs_stamp}
     DEPENDS ${PROJECT_SOURCE_DIR}/include/radar.h ${PROJECT_SOURCE_DIR}/include/radar_tracking.h
+            ${PROJECT_SOURCE_DIR}/docs/api_filter.py
             ${PROJECT_SOURCE_DIR}/orvane/orvane.h
             ${PROJECT_SOURCE_DIR}/docs/api.md ${CMAKE_BINARY_DIR}/docs/Doxyfile
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -184,28 +184,41 @@ typedef struct RadarTrackStatus {
 } RadarTrackStatus;
 
 /** A new tracker, or null when memory cannot be had. Its danger limits
- * start at 1 NM and 12 minutes; no zone is set. */
+ * start at 1 NM and 12 minutes; no zone is set.
+ * @return the tracker, or null */
 RADARTRACK_EXPORT RadarTracker *RADARTRACK_API radartrack_create(void);
 
-/** Ends a tracker (null: nothing). */
+/** Ends a tracker (null: nothing).
+ * @param tracker the tracker, or null */
 RADARTRACK_EXPORT void RADARTRACK_API radartrack_destroy(RadarTracker *tracker);
 
 /** The range in NM that `scale_code` (0-63) stands for: the far edge of a
  * line's last sample. By default the codes 0-17 are the radar's range steps
  * (0.125, 0.25, 0.5, 0.75, 1, 1.5, 2, 3, 4, 6, 8, 12, 16, 24, 32, 48, 64 and
- * 96 NM); lines of other codes are ignored until one is set here. */
+ * 96 NM); lines of other codes are ignored until one is set here.
+ * @param tracker the tracker
+ * @param scale_code 0-63
+ * @param range_nm the range it stands for, nautical miles, above 0
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_set_scale(RadarTracker *tracker, uint32_t scale_code,
                                                               double range_nm);
 
 /** Takes one echo line, at `time_s`. Lines come in the order the antenna
- * sweeps them. Levels 1-7 are echo; 8-15 (trails) and 0 are not. */
+ * sweeps them. Levels 1-7 are echo; 8-15 (trails) and 0 are not.
+ * @param tracker the tracker
+ * @param line the line, as the radar library hands it over
+ * @param time_s when it came, seconds on the caller's clock, never going back
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_line(RadarTracker *tracker, const EchoLineRecord *line,
                                                          double time_s);
 
 /** Takes a sample of own ship's heading, course and speed over ground, or
  * position. Without course and speed they are worked out from successive
  * positions; without either, own ship is taken as still and the targets say
- * so (RADARTRACK_FLAG_RELATIVE_ONLY). */
+ * so (RADARTRACK_FLAG_RELATIVE_ONLY).
+ * @param tracker the tracker
+ * @param own the sample; its flags say which parts it holds
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_own_ship(RadarTracker *tracker,
                                                              const RadarTrackOwnShip *own);
 
@@ -213,39 +226,71 @@ RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_own_ship(RadarTracker *track
  * degrees, whichever is larger); `id` (may be null) receives its id.
  * RADARTRACK_NOT_FOUND when no echo of the last revolution lies there,
  * RADARTRACK_FULL when every place is taken. An echo already tracked
- * gives that target's id. */
+ * gives that target's id.
+ * @param tracker the tracker
+ * @param range_nm the point's range, nautical miles
+ * @param bearing_deg its bearing, degrees true, 0-360
+ * @param[out] id receives the target's id; may be null
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_acquire(RadarTracker *tracker, double range_nm,
                                                             double bearing_deg, uint32_t *id);
 
-/** Cancels one target; RADARTRACK_NOT_FOUND when there is no such id. */
+/** Cancels one target; RADARTRACK_NOT_FOUND when there is no such id.
+ * @param tracker the tracker
+ * @param id the target
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_cancel(RadarTracker *tracker, uint32_t id);
-/** Cancels every target. */
+/** Cancels every target.
+ * @param tracker the tracker
+ * @return how many were cancelled, or a negative status */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_cancel_all(RadarTracker *tracker);
 
 /** Sets zone place `index` (0 to RADARTRACK_MAX_ZONES - 1); a null zone or
- * kind RADARTRACK_ZONE_OFF empties it. */
+ * kind RADARTRACK_ZONE_OFF empties it.
+ * @param tracker the tracker
+ * @param index the zone place
+ * @param zone the zone, or null
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_set_zone(RadarTracker *tracker, uint32_t index,
                                                              const RadarTrackZone *zone);
 
 /** The danger limits: a target whose CPA is below `cpa_nm` while its TCPA
- * lies between 0 and `tcpa_min` is dangerous. */
+ * lies between 0 and `tcpa_min` is dangerous.
+ * @param tracker the tracker
+ * @param cpa_nm the CPA limit, nautical miles
+ * @param tcpa_min the TCPA limit, minutes
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_set_limits(RadarTracker *tracker, double cpa_nm,
                                                                double tcpa_min);
 
 /** Copies up to `capacity` targets into `targets`, ordered by id; returns
- * how many were copied (or a negative status). */
+ * how many were copied (or a negative status).
+ * @param tracker the tracker
+ * @param[out] targets room for `capacity` targets
+ * @param capacity how many fit
+ * @return how many were copied, or a negative status */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_targets(RadarTracker *tracker, RadarTrackTarget *targets,
                                                             uint32_t capacity);
 
 /** Moves up to `capacity` events, oldest first, into `events`; returns how
- * many (or a negative status). */
+ * many (or a negative status).
+ * @param tracker the tracker
+ * @param[out] events room for `capacity` events
+ * @param capacity how many fit
+ * @return how many were moved, or a negative status */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_events(RadarTracker *tracker, RadarTrackEvent *events,
                                                            uint32_t capacity);
 
-/** Acknowledges guard zone `zone`: its next intrusion raises a new event. */
+/** Acknowledges guard zone `zone`: its next intrusion raises a new event.
+ * @param tracker the tracker
+ * @param zone the zone place
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_acknowledge_guard(RadarTracker *tracker, uint32_t zone);
 
-/** Fills `status`. */
+/** Fills `status`.
+ * @param tracker the tracker
+ * @param[out] status receives the counts
+ * @return RADARTRACK_OK, or a negative status (RADARTRACK_REFUSED, RADARTRACK_OUT_OF_RANGE, ...) */
 RADARTRACK_EXPORT int32_t RADARTRACK_API radartrack_status(const RadarTracker *tracker,
                                                            RadarTrackStatus *status);
 

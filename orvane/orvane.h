@@ -57,33 +57,48 @@ typedef int16_t(ORVANE_CALLBACK *OrvaneEndFunc)(void);
 
 /** Chooses the station named `name` as the radar source and starts connecting
  * to it. Returns 0 when the name is in the directory, -1 otherwise (the name
- * is kept all the same and looked up again on every connection attempt). */
+ * is kept all the same and looked up again on every connection attempt).
+ * @param name the station name
+ * @return 0 or -1 */
 int32_t ORVANE_API SetRadarSource(const char *name);
 
 /** Replaces the radar source by the station `name`; the current connection, if
- * any, is dropped. Results as SetRadarSource. */
+ * any, is dropped. Results as SetRadarSource.
+ * @param name the station name
+ * @return 0 or -1 */
 int32_t ORVANE_API ChangeRadarSource(const char *name);
 
 /** Registers the conversion callback (null: messages stay unread until one is
- * registered). Returns 0. */
+ * registered). Returns 0.
+ * @param func the conversion callback, or null
+ * @return 0 */
 int32_t ORVANE_API SetConvRadFunc(OrvaneConvFunc func);
 
-/** Registers the end callback, called once by NetShutdown. Returns 0. */
+/** Registers the end callback, called once by NetShutdown. Returns 0.
+ * @param func the end callback, or null
+ * @return 0 */
 int32_t ORVANE_API SetEndRadFunc(OrvaneEndFunc func);
 
-/** One of the ORVANE_STATUS_ values. */
+/** One of the ORVANE_STATUS_ values.
+ * @return the status */
 int32_t ORVANE_API GetRadarSourceStatus(void);
 
 /** Writes the source station's IPv4 address as `"%d.%d.%d.%d"` with its
  * terminator into `buffer16` (16 bytes). Returns 0; with no source or an
- * unknown station it writes an empty text and returns -1. */
+ * unknown station it writes an empty text and returns -1.
+ * @param[out] buffer16 16 bytes
+ * @return 0 or -1 */
 int32_t ORVANE_API GetRadarSourceAddr(char *buffer16);
 
 /* ---- The stand-in's own functions --------------------------------------- */
 
 /** Enters or replaces the station `name` (1 to 8 characters) in the directory,
  * at the dotted IPv4 address `ipv4` and TCP command port `port`. Returns 0, or
- * -1 for a bad name or address, or when the directory (16 stations) is full. */
+ * -1 for a bad name or address, or when the directory (16 stations) is full.
+ * @param name the station name
+ * @param ipv4 its dotted IPv4 address
+ * @param port its TCP command port
+ * @return 0 or -1 */
 int32_t ORVANE_API NetSetStation(const char *name, const char *ipv4, uint16_t port);
 
 /** Empties the station directory. */
@@ -92,7 +107,8 @@ void ORVANE_API NetClearStations(void);
 /** Ends the session: stops the connection thread, leaves the connection's
  * socket handle refusing every send, sets the status to ORVANE_STATUS_ENDED
  * and calls the registered end callback once. Further calls do nothing until
- * SetRadarSource starts a new session. Returns 0. */
+ * SetRadarSource starts a new session. Returns 0.
+ * @return 0 */
 int32_t ORVANE_API NetShutdown(void);
 /** @} */
 

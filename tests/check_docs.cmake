@@ -1,6 +1,7 @@
 # The API reference fails on an undocumented declaration: Doxygen, with the
 # build's Doxyfile, passes on the real headers, where the pages name every
-# export, and fails on copies with one doc comment taken out.
+# export, and fails on copies with one doc comment taken out, or with a value
+# whose range the reference would have to leave out.
 cmake_minimum_required(VERSION 3.25)
 #   -DDOXYGEN=<doxygen> -DDOXYFILE=<build/docs/Doxyfile> -DSOURCE_DIR=<source> -DWORK_DIR=<scratch>
 
@@ -101,11 +102,19 @@ foreach(row IN LISTS cases)
     string(APPEND failures "${case}: Doxygen passed without the comment of ${function}\n")
   endif()
   foreach(name IN LISTS named)
-    if(NOT log MATCHES "[^\n]*${name}\\([^\n]*is not documented")
+    if(NOT log MATCHES "[^\n]*${name}[(>][^\n]*(is|are) not documented")
       string(APPEND failures "${case}: no warning that ${name} is not documented\n${log}\n")
     endif()
   endforeach()
 endforeach()
+
+# A value without its range: the reference could not say what the parameter
+# takes, so it is not made.
+string(REPLACE "Values: mode 0-3; level 0-100." "Values: mode 0-3." radar "${radar_h}")
+run_doxygen(no_range "${radar}" "${orvane_h}")
+if(rc EQUAL 0 OR NOT log MATCHES "OrvaneSetRadarGain: the block of 0x03 gives no range for \"level\"")
+  string(APPEND failures "a value without its range: exit ${rc}\n${log}\n")
+endif()
 
 if(failures)
   message(FATAL_ERROR "${failures}")

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "nmea_out.h"
+#include "radar.h"
 #include "sim.h"
 #include "sockets.h"
 
@@ -26,9 +27,6 @@ constexpr std::size_t longest_line = 1024;   // longer lines are noise, dropped 
 constexpr std::size_t log_limit = 4096;      // sentences kept when nobody drains them
 constexpr int send_wait_ms = 2000;           // a peer that stops reading is given up on
 constexpr double flush_after_s = 0.004;      // the most a line waits for its datagram to fill
-constexpr int range_code = 0x17;
-// Own ship's announcements: position, heading, course over ground.
-constexpr int position_code = 0x37, heading_code = 0x38, course_code = 0x55;
 // Latitude and longitude go in 65536ths of a minute of arc.
 constexpr double position_units_per_degree = 60.0 * 65536.0;
 constexpr double most_latitude = 353894400, most_longitude = 707788800;
@@ -38,8 +36,9 @@ constexpr double most_latitude = 353894400, most_longitude = 707788800;
 // trails, and transmitting, so the picture comes at once. The range step is
 // filled in from the scene.
 const std::pair<int, const char *> initial_settings[] = {
-    {0x03, "1,50"},  {0x04, "1,30"},        {0x06, "20"}, {0x09, "0"},
-    {0x18, "2,1,0"}, {0x1F, "1,0,1,1,2,0"}, {0x24, "2"},
+    {RADAR_CODE_GAIN, "1,50"},  {RADAR_CODE_SEA_CLUTTER, "1,30"}, {RADAR_CODE_RAIN_CLUTTER, "20"},
+    {RADAR_CODE_FTC, "0"},      {RADAR_CODE_RINGS, "2,1,0"},      {RADAR_CODE_TRAIL, "1,0,1,1,2,0"},
+    {RADAR_CODE_TX_STANDBY, "2"},
 };
 
 int64_t now_ns() {
@@ -131,7 +130,7 @@ bool Station::start() {
 
     settings_.clear();
     for (const auto &[code, fields] : initial_settings) settings_[code] = fields;
-    settings_[range_code] = std::to_string(scale_code_for(options_.scene.range_nm)) + ",0";
+    settings_[RADAR_CODE_RANGE] = std::to_string(scale_code_for(options_.scene.range_nm)) + ",0";
     for (const auto &[code, fields] : settings_) orders_.take(code, fields);
 
     datagrams_.store(0);
@@ -309,12 +308,12 @@ void Station::announce_own(Socket connection, int64_t second) {
     const int heading = tenths_of(own.heading_deg);
     char text[80];
     std::snprintf(text, sizeof text, "%d,%d.%d,0.0", 1, heading / 10, heading % 10);
-    say(connection, announcement(heading_code, text));
+    say(connection, announcement(RADAR_CODE_NMEA_HEADING, text));
     std::snprintf(text, sizeof text, "%d,%ld,%ld", 1, position_units(own.lat_deg, most_latitude),
                   position_units(own.lon_deg, most_longitude));
-    say(connection, announcement(position_code, text));
+    say(connection, announcement(RADAR_CODE_OWN_POSITION, text));
     std::snprintf(text, sizeof text, "%d,%d", 1, tenths_of(own.course_deg));
-    say(connection, announcement(course_code, text));
+    say(connection, announcement(RADAR_CODE_OWN_COURSE, text));
 }
 
 bool Station::say(Socket connection, const std::string &sentence) {

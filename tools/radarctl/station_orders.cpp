@@ -6,13 +6,12 @@
 #include <vector>
 
 #include "meanings.h"
+#include "radar.h"
 #include "sim.h"
 
 namespace radarctl {
 namespace {
 
-constexpr int gain_code = 0x03, sea_code = 0x04, rain_code = 0x06, range_code = 0x17,
-              power_code = 0x24;
 constexpr uint16_t most_level = 100;
 
 // The fields as whole numbers, each at most `most`: exactly `count` of them,
@@ -50,26 +49,26 @@ double effective(uint32_t mode_level) {
 
 bool StationOrders::take(int code, const std::string &fields) {
     switch (code) {
-        case gain_code:
-        case sea_code: {
+        case RADAR_CODE_GAIN:
+        case RADAR_CODE_SEA_CLUTTER: {
             const auto v = numbers(fields, 2, most_level);
             if (!v || (*v)[0] > meaning::auto_offshore) return false;
-            (code == gain_code ? gain_ : sea_).store(packed((*v)[0], (*v)[1]));
+            (code == RADAR_CODE_GAIN ? gain_ : sea_).store(packed((*v)[0], (*v)[1]));
             return true;
         }
-        case rain_code: {
+        case RADAR_CODE_RAIN_CLUTTER: {
             const auto v = numbers(fields, 1, most_level);
             if (!v) return false;
             rain_.store((*v)[0]);
             return true;
         }
-        case power_code: {
+        case RADAR_CODE_TX_STANDBY: {
             const auto v = numbers(fields, 1, meaning::power_warming);
             if (!v) return false;
             power_.store((*v)[0]);
             return true;
         }
-        case range_code: {
+        case RADAR_CODE_RANGE: {
             // The step, then what the station does not look at.
             const auto v = numbers(fields, 0, scale_code_for(1e9));
             if (!v) return false;
@@ -88,8 +87,7 @@ Receiver StationOrders::receiver() const {
 }
 
 std::string announced_fields(int code, const std::string &fields) {
-    constexpr int heading_adjustment = 0x39, shift_speed = 0x3A;
-    if (code != heading_adjustment && code != shift_speed) return fields;
+    if (code != RADAR_CODE_HEADING_ADJUST && code != RADAR_CODE_MAX_SHIFT_SPEED) return fields;
     const std::size_t dot = fields.find('.');
     if (dot == std::string::npos || dot + 2 != fields.size()) return fields;
     const std::string tenths = fields.substr(0, dot) + fields.substr(dot + 1);

@@ -8,7 +8,6 @@
 namespace radarctl::serve {
 namespace {
 
-constexpr int32_t code_position = 0x37, code_heading = 0x38, code_course = 0x55;
 constexpr double units_per_degree = 60.0 * 65536.0;  // the radar's 1/65536 minute of arc
 // The radar's speed is worked out over its positions of this long a time:
 // long enough that a metre's jitter is a small part of the way run, short
@@ -58,16 +57,16 @@ void OwnShip::put(Source source, Part part, double a, double b, Clock::time_poin
 
 void OwnShip::radar_announced(int32_t code, Clock::time_point now) {
     uint16_t setting = 0;
-    if (code == code_heading) {
+    if (code == RADAR_CODE_NMEA_HEADING) {
         uint16_t tenths = 0;
         int16_t value = 0;
         if (OrvaneGetRadarNMEAHead(&setting, &tenths, &value) == RADAR_OK && setting == 1)
             put(radar, heading, tenths / 10.0, 0, now);
-    } else if (code == code_course) {
+    } else if (code == RADAR_CODE_OWN_COURSE) {
         uint16_t tenths = 0;
         if (OrvaneGetOwnCourse(&setting, &tenths) == RADAR_OK && setting == 1)
             radar_course_ = Fix{tenths / 10.0, 0, now, true};
-    } else if (code == code_position) {
+    } else if (code == RADAR_CODE_OWN_POSITION) {
         int32_t lat = 0, lon = 0;
         if (OrvaneGetRadarOwnPosiLL(&setting, &lat, &lon) == RADAR_OK && setting == 1) {
             radar_track_.push_back({now, lat / units_per_degree, lon / units_per_degree});

@@ -136,12 +136,11 @@ void Server::watch_echo() {
 }
 
 void Server::announce(int32_t code) {
-    constexpr int32_t guard_zones = 0x13, trail_display = 0x1F, transmit_standby = 0x24;
-    if (code == transmit_standby) power_announced_ = true;
+    if (code == RADAR_CODE_TX_STANDBY) power_announced_ = true;
     own_.radar_announced(code, std::chrono::steady_clock::now());
-    if (code == guard_zones) targets_.guard_zones_announced();
+    if (code == RADAR_CODE_GUARD_ZONE) targets_.guard_zones_announced();
     // The picture's trails follow the radar's trail display.
-    if (code == trail_display) {
+    if (code == RADAR_CODE_TRAIL) {
         if (const uint16_t seconds = trail_seconds_announced(); seconds != trail_seconds_) {
             trail_seconds_ = seconds;
             OrvaneSetTrailTime(seconds);
