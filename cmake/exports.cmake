@@ -1,6 +1,7 @@
 # Export lists ("Name argument-count" per line, "#" comments) turned into what
 # each platform's linker wants:
-#   radar_version_script(LIST OUT)  a GNU ld version script: the names global, the rest local
+#   radar_version_script(LIST OUT)  a GNU ld version script: the names global under the version
+#                                   node RADAR_1.0, the rest local
 #   radar_def_file(LIST DLL OUT)    the .def of a Windows DLL: on 32-bit Windows every name
 #                                   decorated as stdcall, "_Name@4N = Name@4N"; plain elsewhere
 #   radar_import_def(LIST DLL OUT)  a .def for dlltool that imports those decorated names
@@ -27,10 +28,16 @@ function(radar_write_if_changed out text)
   configure_file(${out}.in ${out} COPYONLY)
 endfunction()
 
+# Every export of the 1.x interface carries the version RADAR_1.0: a program
+# records it at link time, and the loader refuses a library without it rather
+# than fail at the first missing call. A later 1.x adds its new names under a
+# node of its own (RADAR_1.1 { ... } RADAR_1.0;); none is ever taken away.
+set(RADAR_SYMBOL_VERSION RADAR_1.0)
+
 function(radar_version_script list out)
   radar_read_exports(${list} names counts)
   list(JOIN names ";\n    " joined)
-  radar_write_if_changed(${out} "{\n  global:\n    ${joined};\n  local: *;\n};\n")
+  radar_write_if_changed(${out} "${RADAR_SYMBOL_VERSION} {\n  global:\n    ${joined};\n  local: *;\n};\n")
 endfunction()
 
 # True on 32-bit Windows, where stdcall names carry decorations.

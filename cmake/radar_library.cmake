@@ -8,6 +8,53 @@ if(NOT RADAR_EXPORT_COUNT EQUAL 244)
   message(FATAL_ERROR "cmake/radar_exports.txt lists ${RADAR_EXPORT_COUNT} functions, not 244")
 endif()
 
+# ---- Import libraries for Windows callers ------------------------------------
+# radar.lib, orvane.lib and radartrack.lib are in the short import format that
+# Microsoft's linker reads (MinGW's reads it too), written by lld-link from a
+# .def file in Microsoft's convention, which ships beside each: a 32-bit
+# stdcall export is named as the DLL exports it, "_OrvaneGetRadarGain@8";
+# cdecl and 64-bit exports by their plain names. Visual Studio's `lib /def`
+# reads a .def the same way. llvm-dlltool and GNU dlltool read the MinGW
+# convention instead, in which no line imports "_Name@8" under that very name
+# (they add a second underscore, or take the first away), so they cannot make
+# these libraries. The archive holds no path and no time: the same .def gives
+# the same bytes.
+if(WIN32)
+  find_program(RADAR_LLD_LINK NAMES lld-link-14 lld-link REQUIRED
+               DOC "LLVM's linker, which writes the import libraries (package lld-14)")
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(RADAR_LLD_MACHINE x86)
+  else()
+    set(RADAR_LLD_MACHINE x64)
+  endif()
+endif()
+
+# radar_import_def_msvc(LIST DLL OUT): the .def of an export list in Microsoft's
+# convention, decorated as stdcall on 32-bit Windows.
+function(radar_import_def_msvc list dll out)
+  radar_read_exports(${list} names counts)
+  set(text "LIBRARY ${dll}\nEXPORTS\n")
+  foreach(name count IN ZIP_LISTS names counts)
+    if(RADAR_STDCALL_DECORATED)
+      math(EXPR bytes "${count} * 4")
+      string(APPEND text "  _${name}@${bytes}\n")
+    else()
+      string(APPEND text "  ${name}\n")
+    endif()
+  endforeach()
+  radar_write_if_changed(${out} "${text}")
+endfunction()
+
+# radar_import_library(TARGET DEF LIB): LIB made from DEF by the target TARGET,
+# part of every build.
+function(radar_import_library target def lib)
+  get_filename_component(name ${lib} NAME)
+  add_custom_command(OUTPUT ${lib}
+    COMMAND ${RADAR_LLD_LINK} /nologo /machine:${RADAR_LLD_MACHINE} /def:${def} /out:${lib}
+    DEPENDS ${def} COMMENT "Import library ${name}" VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${lib})
+endfunction()
+
 # The library's code is compiled once; the shared library is the product, and
 # the same objects in a static archive let white-box tests reach internals.
 add_library(radar_objects OBJECT
@@ -39,6 +86,11 @@ target_include_directories(radar_objects
   PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/platform)
 target_compile_definitions(radar_objects PRIVATE RADAR_BUILDING_LIBRARY)
 target_compile_options(radar_objects PRIVATE ${RADAR_WARNINGS})
+if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  # Debug information, from which the ABI check reads the exported functions'
+  # types; the packages strip it.
+  target_compile_options(radar_objects PRIVATE -g)
+endif()
 
 add_library(radar SHARED $<TARGET_OBJECTS:radar_objects> $<TARGET_OBJECTS:radar_platform>)
 target_include_directories(radar PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/include>
@@ -50,40 +102,34 @@ endif()
 # The platform seam pins the library in memory with the dynamic loader's calls.
 target_link_libraries(radar PRIVATE Threads::Threads ${CMAKE_DL_LIBS})
 if(WIN32)
-  # radar.dll: the exports and their decorations come from the .def file, which
-  # is shipped beside the import library for callers.
-  set_target_properties(radar PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".lib")
+  # radar.dll: the exports and their decorations come from the .def file given
+  # to the linker; the linker's own import library (radar.dll.a) serves the
+  # 64-bit build's own programs and is not shipped.
+  set_target_properties(radar PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".dll.a")
   set(RADAR_DEF ${CMAKE_BINARY_DIR}/radar.def)
   radar_def_file(${RADAR_EXPORT_LIST} radar.dll ${RADAR_DEF})
   target_sources(radar PRIVATE ${RADAR_DEF})
   target_link_libraries(radar PRIVATE ws2_32)
-  # What callers link: the import library (and the .def it is made from)
-  # naming the decorated exports. On 64-bit Windows names are plain and the
-  # linker's own import library serves.
+
+  # What callers link: radar.lib and orvane.lib, each with the .def it is made
+  # from (lib/ of the build folder; both ship).
+  set(RADAR_CALLER_DEF ${CMAKE_BINARY_DIR}/lib/radar.def)
+  set(RADAR_CALLER_LIB ${CMAKE_BINARY_DIR}/lib/radar.lib)
+  radar_import_def_msvc(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF})
+  radar_import_library(radar_caller_lib ${RADAR_CALLER_DEF} ${RADAR_CALLER_LIB})
+  set(ORVANE_IMPORT_DEF ${CMAKE_BINARY_DIR}/lib/orvane.def)
+  set(ORVANE_IMPORT_LIB ${CMAKE_BINARY_DIR}/lib/orvane.lib)
+  radar_import_def_msvc(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF})
+  radar_import_library(orvane_imports ${ORVANE_IMPORT_DEF} ${ORVANE_IMPORT_LIB})
   if(RADAR_STDCALL_DECORATED)
-    set(RADAR_CALLER_DEF ${CMAKE_BINARY_DIR}/lib/radar_callers.def)
-    set(RADAR_CALLER_LIB ${CMAKE_BINARY_DIR}/lib/radar.lib)
-    radar_import_def(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF})
-    add_custom_command(OUTPUT ${RADAR_CALLER_LIB}
-      COMMAND ${CMAKE_DLLTOOL} -m i386 -d ${RADAR_CALLER_DEF} -l ${RADAR_CALLER_LIB}
-      DEPENDS ${RADAR_CALLER_DEF} COMMENT "Import library for radar.dll")
-    add_custom_target(radar_caller_lib ALL DEPENDS ${RADAR_CALLER_LIB})
-    set_target_properties(radar PROPERTIES IMPORT_SUFFIX ".dll.a")  # the linker's own, unused
+    # On 32-bit Windows the build's own callers (radartrack.dll, radarctl, the
+    # tests) link these libraries, as any application would; radar.dll takes
+    # the network library's decorated stdcall names through orvane.lib, as from
+    # the maker's orvane.dll.
     add_library(radar_callers INTERFACE)
     add_dependencies(radar_callers radar radar_caller_lib)
     target_include_directories(radar_callers INTERFACE ${CMAKE_SOURCE_DIR}/include)
     target_link_libraries(radar_callers INTERFACE ${RADAR_CALLER_LIB})
-  endif()
-  if(RADAR_STDCALL_DECORATED)
-    # The network library's operations are imported under their decorated
-    # stdcall names, as the maker's orvane.dll exports them.
-    set(ORVANE_IMPORT_DEF ${CMAKE_BINARY_DIR}/orvane_imports.def)
-    set(ORVANE_IMPORT_LIB ${CMAKE_BINARY_DIR}/lib/orvane_imports.a)
-    radar_import_def(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF})
-    add_custom_command(OUTPUT ${ORVANE_IMPORT_LIB}
-      COMMAND ${CMAKE_DLLTOOL} -m i386 -d ${ORVANE_IMPORT_DEF} -l ${ORVANE_IMPORT_LIB}
-      DEPENDS ${ORVANE_IMPORT_DEF} COMMENT "Import library for orvane.dll")
-    add_custom_target(orvane_imports DEPENDS ${ORVANE_IMPORT_LIB})
     add_dependencies(radar orvane_imports orvane)
     target_link_libraries(radar PRIVATE ${ORVANE_IMPORT_LIB})
   else()

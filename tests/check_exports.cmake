@@ -1,6 +1,7 @@
 # Compares the shared library's dynamic symbol table with the export list.
 cmake_minimum_required(VERSION 3.25)
 #   -DLIBRARY=<libradar.so> -DLIST=<radar_exports.txt> -DNM=<nm> -DREADELF=<readelf>
+#   -DVERSION=<RADAR_1.0>: the version every export must carry
 file(STRINGS ${LIST} lines REGEX "^Orvane")
 set(listed "")
 foreach(line IN LISTS lines)
@@ -9,12 +10,15 @@ foreach(line IN LISTS lines)
 endforeach()
 
 include(${CMAKE_CURRENT_LIST_DIR}/export_names.cmake)
-defined_symbols(${LIBRARY} exported)
+defined_symbols(${LIBRARY} exported versions)
 
 set(failures "")
-foreach(name IN LISTS exported)
+foreach(name version IN ZIP_LISTS exported versions)
   if(NOT name IN_LIST listed)
     string(APPEND failures "exported but not listed: ${name}\n")
+  endif()
+  if(NOT version STREQUAL VERSION)
+    string(APPEND failures "${name} carries the version \"${version}\", not ${VERSION}\n")
   endif()
 endforeach()
 set(built 0)

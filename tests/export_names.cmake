@@ -2,7 +2,8 @@
 # expected_names(<list file> <out>): the names of an export list (name and
 # argument count a line), decorated _name@bytes when DECORATED is true.
 # exported_names(<dll> <out> <dump out>): the export table's names (objdump -p).
-# defined_symbols(<shared library> <out>): its own global dynamic symbols (nm -D, NM).
+# defined_symbols(<shared library> <out> [<versions out>]): its own global dynamic
+# symbols (nm -D, NM), without their version, and the version each carries.
 function(expected_names list out)
   file(STRINGS ${list} lines REGEX "^[A-Za-z]")
   set(names "")
@@ -39,6 +40,7 @@ function(exported_names dll out dump_out)
 endfunction()
 
 function(defined_symbols library out)
+  set(versions "")
   execute_process(COMMAND ${NM} -D --defined-only ${library} OUTPUT_VARIABLE table RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "nm failed on ${library}")
@@ -46,10 +48,15 @@ function(defined_symbols library out)
   string(REPLACE "\n" ";" table "${table}")
   set(names "")
   foreach(entry IN LISTS table)
-    # "<address> <type> <name>"; only the library's own global symbols count.
-    if(entry MATCHES "^[0-9a-f]+ ([A-Z]) ([^ @]+)")
+    # "<address> <type> <name>[@@<version>]"; only the library's own global
+    # symbols count, not the version nodes themselves (type A).
+    if(entry MATCHES "^[0-9a-f]+ ([B-Z]) ([^ @]+)(@@?([^ ]+))?")
       list(APPEND names ${CMAKE_MATCH_2})
+      list(APPEND versions "${CMAKE_MATCH_4}")
     endif()
   endforeach()
   set(${out} ${names} PARENT_SCOPE)
+  if(ARGC GREATER 2)
+    set(${ARGV2} "${versions}" PARENT_SCOPE)
+  endif()
 endfunction()
