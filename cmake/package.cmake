@@ -1,9 +1,18 @@
 # What ships: version resources in the Windows DLLs, the installed tree
 # (`cmake --install`), the CMake package (radar::radar, radar::orvane and
 # radar::tracking), radar.pc and radartrack.pc, and the archives cpack
-# makes from the same build folder: radar-<version>-Linux.tar.gz and
-# radar_<version>_amd64.deb on Linux, radar-<version>-win32.zip and
-# radar-<version>-win64.zip from the Windows builds.
+# makes from the same build folder: radar-<version>-Linux.tar.gz and the
+# Debian packages (cmake/package/debian.cmake) on Linux,
+# radar-<version>-win32.zip and radar-<version>-win64.zip from the Windows
+# builds.
+#
+# On Linux every install rule belongs to a component named after the Debian
+# package that carries it: libradar1, libradartrack1 (the runtimes),
+# libradar-dev, libradartrack-dev (headers, development links, CMake package,
+# pkg-config files) and radar-tools (radarctl and its manual page). The
+# component `relocatable` holds what only the tarball and `cmake --install`
+# have: the pkg-config files that find their prefix from where they lie, and
+# the manual in share/doc/radar.
 
 # The version text the library reports (OrvaneGetRadarDllVersionNo) is kept in
 # its code; the version resources and the packages carry the same text.
@@ -14,68 +23,69 @@ if(NOT RADAR_VERSION_TEXT MATCHES "^[0-9a-z]+$")
   message(FATAL_ERROR "session/session.cpp: no version_text found")
 endif()
 
-# ---- Version resources ---------------------------------------------------------
-if(WIN32)
-  enable_language(RC)
-  function(radar_version_resource target name description)
-    set(RADAR_RC_NAME ${name})
-    set(RADAR_RC_FILE ${name}.dll)
-    set(RADAR_RC_DESCRIPTION "${description}")
-    set(rc ${CMAKE_BINARY_DIR}/version/${name}.rc)
-    configure_file(${PROJECT_SOURCE_DIR}/cmake/package/version.rc.in ${rc} @ONLY)
-    target_sources(${target} PRIVATE ${rc})
-  endfunction()
-  radar_version_resource(radar radar "Radar library: settings, command sentences, echo, recording, CPA/TCPA")
-  radar_version_resource(orvane orvane "Network library (stand-in) for the radar library")
-  radar_version_resource(radartrack radartrack "Target tracking from the radar's echo: targets, CPA/TCPA, guard zones")
+# ---- Hardening -----------------------------------------------------------------
+# What Debian builds its packages with (dpkg-buildflags with hardening=+all):
+# libc's checked string and memory calls, stack protector, relocations made
+# read-only and bound at load, and a position-independent radarctl. Only in
+# optimised builds (fortification needs the optimiser) and not under the
+# sanitizers, whose own checks the fortified calls would bypass.
+if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+  include(CheckPIESupported)
+  check_pie_supported(LANGUAGES C CXX)
+  set(radar_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  set(radar_compiled radar_objects radar_platform orvane radartrack)
+  set(radar_linked radar orvane radartrack)
+  if(TARGET radarctl)
+    list(APPEND radar_compiled radarctl_core radarctl)
+    list(APPEND radar_linked radarctl)
+  endif()
+  foreach(target IN LISTS radar_compiled)
+    # -U first: some compilers define their own level already.
+    target_compile_options(${target} PRIVATE -fstack-protector-strong
+                           "$<${radar_optimised}:-U_FORTIFY_SOURCE>" "$<${radar_optimised}:-D_FORTIFY_SOURCE=2>")
+  endforeach()
+  foreach(target IN LISTS radar_linked)
+    target_link_options(${target} PRIVATE "LINKER:-z,relro" "LINKER:-z,now")
+  endforeach()
 endif()
 
 # ---- The installed tree --------------------------------------------------------
 include(CMakePackageConfigHelpers)
-if(WIN32)
-  # The Windows SDK: DLLs and programs in bin, import libraries and the .def
-  # in lib, the reference and notes in doc, README.txt at the top.
-  set(RADAR_INSTALL_DOCDIR doc)
-else()
+if(NOT WIN32)
   set(RADAR_INSTALL_DOCDIR ${CMAKE_INSTALL_DOCDIR})
-  # Installed programs and libraries find their neighbours wherever the tree is unpacked.
+  # Installed programs and libraries find their neighbours wherever the tree
+  # is unpacked (the Debian packages take these paths out again).
   file(RELATIVE_PATH lib_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
   set_target_properties(radar orvane radartrack PROPERTIES INSTALL_RPATH "$ORIGIN")
   if(TARGET radarctl)
     set_target_properties(radarctl PROPERTIES INSTALL_RPATH "$ORIGIN/${lib_from_bin}")
   endif()
+  install(FILES include/radar.h orvane/orvane.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT libradar-dev)
+  install(FILES include/radar_tracking.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT libradartrack-dev)
 endif()
 
-install(FILES include/radar.h include/radar_tracking.h orvane/orvane.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(FILES README.md DESTINATION ${RADAR_INSTALL_DOCDIR})
+# The manual: in the tree and the tarball under share/doc/radar; the Debian
+# packages put the same files in libradar-dev's folder.
 file(GLOB radar_docs CONFIGURE_DEPENDS docs/*.md docs/*.png)
 list(REMOVE_ITEM radar_docs ${PROJECT_SOURCE_DIR}/docs/api.md)  # the reference's own front page
-install(FILES ${radar_docs} DESTINATION ${RADAR_INSTALL_DOCDIR})
-if(RADAR_DOCS_HTML_DIR)
-  install(DIRECTORY ${RADAR_DOCS_HTML_DIR}/ DESTINATION ${RADAR_INSTALL_DOCDIR}/api)
+set(radar_doc_files README.md ${radar_docs})
+if(NOT WIN32)
+  # The licence and the third-party notices beside the manual; the Debian
+  # packages say the same in their copyright files.
+  set(radar_legal LICENSE)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt)
+    list(APPEND radar_legal THIRD-PARTY-NOTICES.txt)
+  endif()
+  install(FILES ${radar_doc_files} ${radar_legal} DESTINATION ${RADAR_INSTALL_DOCDIR} COMPONENT relocatable)
+  if(RADAR_DOCS_HTML_DIR)
+    install(DIRECTORY ${RADAR_DOCS_HTML_DIR}/ DESTINATION ${RADAR_INSTALL_DOCDIR}/api COMPONENT relocatable)
+  endif()
 endif()
 if(TARGET radarctl)
-  install(TARGETS radarctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS radarctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT radar-tools)
 endif()
 
-if(WIN32)
-  install(TARGETS radar orvane radartrack RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${CMAKE_BINARY_DIR}/radar.def DESTINATION ${CMAKE_INSTALL_LIBDIR})
-  # radartrack.dll's functions are __cdecl with plain names on both systems:
-  # the linker's own import library serves.
-  install(FILES $<TARGET_LINKER_FILE:radartrack> DESTINATION ${CMAKE_INSTALL_LIBDIR} RENAME radartrack.lib)
-  if(RADAR_STDCALL_DECORATED)
-    # The import libraries that name the decorated stdcall exports.
-    install(FILES ${RADAR_CALLER_LIB} DESTINATION ${CMAKE_INSTALL_LIBDIR})
-    install(FILES ${ORVANE_IMPORT_LIB} DESTINATION ${CMAKE_INSTALL_LIBDIR} RENAME orvane.lib)
-  else()
-    install(FILES $<TARGET_LINKER_FILE:radar> DESTINATION ${CMAKE_INSTALL_LIBDIR} RENAME radar.lib)
-    install(FILES $<TARGET_LINKER_FILE:orvane> DESTINATION ${CMAKE_INSTALL_LIBDIR} RENAME orvane.lib)
-  endif()
-  set(VERSION ${PROJECT_VERSION})
-  configure_file(docs/windows/README.txt ${CMAKE_BINARY_DIR}/package/README.txt @ONLY)
-  install(FILES ${CMAKE_BINARY_DIR}/package/README.txt DESTINATION .)
-else()
+if(NOT WIN32)
   # radar::radar carries the link to the network library along: a caller that
   # names the stand-in's directory (NetSetStation) or whose linker checks every
   # symbol needs liborvane too.
@@ -83,47 +93,89 @@ else()
   # radar::tracking carries radar::radar: radar_tracking.h includes radar.h,
   # and the lines it takes come from the radar library.
   target_link_libraries(radartrack INTERFACE $<INSTALL_INTERFACE:radar::radar>)
-  install(TARGETS radar orvane radartrack EXPORT radarTargets
-          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  # The runtimes and their development links go to different packages; the
+  # network library has no SONAME (orvane/CMakeLists.txt), so its one file,
+  # the name the radar library loads, is runtime.
+  install(TARGETS radar EXPORT radarTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libradar1 NAMELINK_COMPONENT libradar-dev
           INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(TARGETS orvane EXPORT radarTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libradar1
+          INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(TARGETS radartrack EXPORT radarTrackingTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT libradartrack1 NAMELINK_COMPONENT libradartrack-dev
+          INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  # Two export files, so that the radar library's development package works
+  # without the tracker's: radarConfig.cmake reads the second when it is there.
   set(cmake_dir ${CMAKE_INSTALL_LIBDIR}/cmake/radar)
-  install(EXPORT radarTargets NAMESPACE radar:: DESTINATION ${cmake_dir})
+  install(EXPORT radarTargets NAMESPACE radar:: DESTINATION ${cmake_dir} COMPONENT libradar-dev)
+  install(EXPORT radarTrackingTargets NAMESPACE radar:: DESTINATION ${cmake_dir} COMPONENT libradartrack-dev)
   configure_package_config_file(cmake/package/radarConfig.cmake.in
     ${CMAKE_BINARY_DIR}/package/radarConfig.cmake INSTALL_DESTINATION ${cmake_dir})
   # 1.x callers take any 1.y with y at least theirs; 2.0 is another interface.
   write_basic_package_version_file(${CMAKE_BINARY_DIR}/package/radarConfigVersion.cmake
     VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
   install(FILES ${CMAKE_BINARY_DIR}/package/radarConfig.cmake
-                ${CMAKE_BINARY_DIR}/package/radarConfigVersion.cmake DESTINATION ${cmake_dir})
-  file(RELATIVE_PATH RADAR_PC_TO_PREFIX ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
-  string(REGEX REPLACE "/$" "" RADAR_PC_TO_PREFIX "${RADAR_PC_TO_PREFIX}")
-  foreach(pc radar radartrack)
-    configure_file(cmake/package/${pc}.pc.in ${CMAKE_BINARY_DIR}/package/${pc}.pc @ONLY)
-    install(FILES ${CMAKE_BINARY_DIR}/package/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-  endforeach()
+                ${CMAKE_BINARY_DIR}/package/radarConfigVersion.cmake DESTINATION ${cmake_dir}
+          COMPONENT libradar-dev)
+  # The pkg-config files of the tree find their prefix from their own folder,
+  # so the tarball works wherever it is unpacked; the Debian packages' name /usr.
+  file(RELATIVE_PATH pc_to_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
+  string(REGEX REPLACE "/$" "" pc_to_prefix "${pc_to_prefix}")
+  function(radar_pkg_config prefix folder)
+    set(RADAR_PC_PREFIX ${prefix})
+    foreach(pc radar radartrack)
+      configure_file(${PROJECT_SOURCE_DIR}/cmake/package/${pc}.pc.in ${folder}/${pc}.pc @ONLY)
+    endforeach()
+  endfunction()
+  radar_pkg_config("\${pcfiledir}/${pc_to_prefix}" ${CMAKE_BINARY_DIR}/package)
+  install(FILES ${CMAKE_BINARY_DIR}/package/radar.pc ${CMAKE_BINARY_DIR}/package/radartrack.pc
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT relocatable)
 endif()
+
+# ---- radarctl's manual page ----------------------------------------------------
+# Made from `radarctl --help` by help2man when radarctl is built (so it runs
+# here: not in a cross build), gzipped as manual pages are installed.
+if(TARGET radarctl AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
+  find_program(RADAR_HELP2MAN help2man DOC "help2man, for radarctl's manual page")
+  if(RADAR_HELP2MAN)
+    set(RADAR_MANUAL_PAGE ${CMAKE_BINARY_DIR}/package/radarctl.1.gz)
+    add_custom_command(OUTPUT ${RADAR_MANUAL_PAGE}
+      COMMAND ${CMAKE_COMMAND} -DHELP2MAN=${RADAR_HELP2MAN} -DPROGRAM=$<TARGET_FILE:radarctl>
+              -DVERSION=${PROJECT_VERSION} -DINCLUDE=${PROJECT_SOURCE_DIR}/cmake/package/radarctl.h2m
+              -DCHANGELOG=${PROJECT_SOURCE_DIR}/cmake/package/debian/changelog
+              -DOUTPUT=${RADAR_MANUAL_PAGE} -P ${PROJECT_SOURCE_DIR}/cmake/package/manual_page.cmake
+      DEPENDS radarctl ${PROJECT_SOURCE_DIR}/cmake/package/radarctl.h2m
+              ${PROJECT_SOURCE_DIR}/cmake/package/manual_page.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/package/debian/changelog
+      COMMENT "radarctl's manual page (help2man)" VERBATIM)
+    add_custom_target(radarctl_manual_page ALL DEPENDS ${RADAR_MANUAL_PAGE})
+    install(FILES ${RADAR_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT radar-tools)
+  else()
+    message(WARNING "help2man not found: radarctl is installed without its manual page "
+                    "(tools/setup.sh installs help2man)")
+  endif()
+endif()
+
+include(cmake/package_windows.cmake)  # the Windows SDK: its zip, its symbols zip
 
 # ---- Archives --------------------------------------------------------------------
 set(CPACK_PACKAGE_NAME radar)
 set(CPACK_PACKAGE_VENDOR "radar")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Marine radar library: settings, command sentences, echo lines with trails, recording, CPA/TCPA; target tracking")
-set(CPACK_PACKAGE_CONTACT "radar developers <radar@localhost>")
+set(CPACK_PACKAGE_CONTACT "Radar SDK maintainers <maintainers@radar-sdk.org>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://radar-sdk.org/")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/package/cpack_options.cmake)
 if(WIN32)
   # CPack names the system win32 or win64 by the pointer size.
   set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+      "Marine radar library: settings, command sentences, echo lines with trails, recording, CPA/TCPA; target tracking")
 else()
+  # (No CPACK_PACKAGE_DESCRIPTION_SUMMARY: the DEB generator would put it
+  # before each package's own synopsis.)
   set(CPACK_GENERATOR TGZ DEB)
-  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  set(CPACK_DEBIAN_PACKAGE_SECTION libs)
-  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "The radar library (libradar.so.1) and the target tracking library\n (libradartrack.so.1) with their headers, CMake package and pkg-config\n files, the stand-in network library, radarctl and the API reference.")
-  # What the libraries and radarctl link is read from them (dpkg-shlibdeps);
-  # the package's own libraries are found in its tree.
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/lib)
-  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+  include(cmake/package/debian.cmake)
 endif()
 include(CPack)

@@ -10,9 +10,14 @@
 #          (radar, radartrack) against it, and with find_package from the
 #          unpacked radar-<version>-Linux.tar.gz, whose listing is checked;
 #          each run. find_package of 2.0 must fail.
-#   deb    radar_<version>_amd64.deb: its listing (dpkg-deb -c) checked, the
-#          package installed with dpkg, both consumers built against the
-#          system's copy and run, the package removed (purged), nothing left.
+#   deb    the Debian packages libradar1, libradartrack1, libradar-dev,
+#          libradartrack-dev and radar-tools (<name>_<version>-<revision>_<arch>.deb):
+#          their listings (dpkg-deb -c) checked, lintian without a tag that is
+#          not overridden, all installed with dpkg (the ldconfig trigger fills
+#          the loader's cache); both consumers built against the system's copy
+#          with pkg-config and find_package and run, and the dependencies
+#          dpkg-shlibdeps gives such a program checked; the packages purged,
+#          nothing left.
 #   win64  radar-<version>-win64.zip: its listing (unzip -l) checked, then
 #          unpacked; both consumers cross-built against its import libraries
 #          and run under wine64; radarctl.exe demo writes its pictures.
@@ -35,8 +40,11 @@ version=$(sed -n 's/^project(radar VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 version_text=$(sed -n 's/^constexpr char version_text\[\] = "\([0-9a-z]*\)";$/\1/p' session/session.cpp)
 work=$(mktemp -d /tmp/radar-packages.XXXXXX)
 station_pid=""
+installed_debs=""
 cleanup() {
   [ -z "$station_pid" ] || kill "$station_pid" 2>/dev/null || true
+  # The Debian packages leave the system as they found it, failed or not.
+  [ -z "$installed_debs" ] || $SUDO dpkg --purge "${deb_packages[@]}" >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -136,6 +144,7 @@ linux() {
   local tgz=$work/packages/radar-$version-Linux.tar.gz
   [ -f "$tgz" ] || fail "no $(basename "$tgz")"
   listing_has_files "$(basename "$tgz")" "$(tar -tzf "$tgz")" "${linux_files[@]/#/radar-$version-Linux/}"
+  tar -tzf "$tgz" | grep -E '/share/(lintian|doc/lib)' && fail "the tarball holds the Debian packages' own files"
   mkdir -p "$work/tgz" && tar -xzf "$tgz" -C "$work/tgz"
   local unpacked=$work/tgz/radar-$version-Linux
   cmake -S tests/consumer -B "$work/c-tgz" -DCMAKE_PREFIX_PATH="$unpacked" >/dev/null
@@ -145,18 +154,62 @@ linux() {
 }
 
 deb() {
-  step "the Debian package, installed and removed"
-  [ -f "$work/packages/radar_${version}_amd64.deb" ] || cpack_in "$build"
-  local package=$work/packages/radar_${version}_amd64.deb
-  [ -f "$package" ] || fail "no $(basename "$package")"
-  # The tree under /usr, wherever the library folder lies there.
-  listing_has "$(basename "$package")" "$(dpkg-deb -c "$package")" \
-    "${deb_files[@]/#/\./usr/}" "\./usr/(.+/)?pkgconfig/radartrack\.pc" "\./usr/(.+/)?cmake/radar/radarTargets\.cmake"
-  dpkg-deb -f "$package" Depends | grep -q libc6 || fail "the package declares no dependencies"
-  dpkg -s radar >/dev/null 2>&1 && fail "a radar package is installed already"
-  $SUDO dpkg -i "$package" >/dev/null
-  local files
-  files=$(dpkg -L radar)
+  step "the Debian packages: listings, lintian, installed, used and removed"
+  local revision arch
+  revision=$(sed -n '1s/^radar ([0-9.]*-\([0-9]*\)) .*/\1/p' cmake/package/debian/changelog)
+  arch=$(dpkg --print-architecture)
+  [ -f "$work/packages/libradar1_${version}-${revision}_${arch}.deb" ] || cpack_in "$build"
+  local -A deb
+  local p patterns
+  for p in "${deb_packages[@]}"; do
+    deb[$p]=$work/packages/${p}_${version}-${revision}_${arch}.deb
+    [ -f "${deb[$p]}" ] || fail "no $(basename "${deb[$p]}")"
+    read -d '' -ra patterns <<<"${deb_files[$p]}" || true
+    listing_has "$p" "$(dpkg-deb -c "${deb[$p]}")" "\./usr/share/doc/$p/copyright" \
+      "\./usr/share/doc/$p/changelog\.Debian\.gz" "${patterns[@]/#/\./usr/}"
+  done
+  # The runtimes hold no development link: liborvane.so is the name the radar
+  # library loads.
+  { dpkg-deb -c "${deb[libradar1]}" && dpkg-deb -c "${deb[libradartrack1]}"; } |
+    grep -Ev '/liborvane\.so$' | grep -E '\.so$' && fail "a runtime package holds a development link"
+  # lintian: an error or a warning fails; what it says at the level below is
+  # shown. Each tag that stays is overridden in its package with the reason
+  # beside it (cmake/package/debian/*.lintian-overrides).
+  local tags
+  tags=$(lintian --fail-on error,warning --display-info "${deb[@]}" 2>&1) || {
+    echo "$tags" >&2
+    fail "lintian"
+  }
+  grep -v '^running with root privileges' <<<"$tags" || true
+
+  for p in "${deb_packages[@]}" radar; do
+    dpkg -s "$p" >/dev/null 2>&1 && fail "a package $p is installed already"
+  done
+  $SUDO dpkg -i "${deb[@]}" >/dev/null
+  installed_debs=1
+  local files=""
+  for p in "${deb_packages[@]}"; do
+    files+=$(dpkg -L "$p")$'\n'
+  done
+  # libc's ldconfig trigger has put the libraries in the loader's cache.
+  local cache
+  cache=$(ldconfig -p)
+  for p in libradar.so.1 libradartrack.so.1 liborvane.so; do
+    grep -q "^\s$p " <<<"$cache" || fail "$p is not in the dynamic loader's cache after installing"
+  done
+  # Hardening (lintian only guesses at some of it): stack protector,
+  # relocations read-only and bound at load, radarctl position-independent.
+  local f
+  for f in /usr/bin/radarctl $(grep -E '/(libradar\.so\.1|libradartrack\.so\.1|liborvane\.so)$' <<<"$files"); do
+    grep -q __stack_chk_fail <<<"$(readelf --dyn-syms -W "$f")" || fail "$f is built without the stack protector"
+    grep -q GNU_RELRO <<<"$(readelf -lW "$f")" || fail "$f has no read-only relocations"
+    grep -Eq 'BIND_NOW|FLAGS_1.* NOW' <<<"$(readelf -dW "$f")" || fail "$f does not bind at load (-z now)"
+  done
+  grep -q 'Type:.*DYN' <<<"$(readelf -hW /usr/bin/radarctl)" || fail "radarctl is not position-independent"
+  # pkg-config names the system's folders, which it leaves out.
+  local flags
+  flags=$(pkg-config --cflags --libs radartrack)
+  [ "$(echo $flags)" = "-lradartrack -lradar -lorvane" ] || fail "radartrack.pc gives $flags"
   cc -std=c11 -Wall -Werror tests/consumer/consumer.c $(pkg-config --cflags --libs radar) -o "$work/c-deb"
   cc -std=c11 -Wall -Werror tests/consumer/tracking_consumer.c $(pkg-config --cflags --libs radartrack) -lm \
     -o "$work/t-deb"
@@ -166,8 +219,22 @@ deb() {
   run_consumer "$work/c-deb-cmake/consumer" radarctl sim
   "$work/t-deb" || fail "the tracking consumer (pkg-config) against the system's copy"
   "$work/c-deb-cmake/tracking_consumer" || fail "the tracking consumer (find_package) against the system's copy"
-  $SUDO dpkg --purge radar >/dev/null
-  dpkg -s radar >/dev/null 2>&1 && fail "the package is still known to dpkg after its removal"
+  # A Debian package of such a program depends on any 1.x from this minor
+  # version on, as dpkg-shlibdeps reads it from the packages' shlibs.
+  mkdir -p "$work/app/debian" && : >"$work/app/debian/control"
+  local depends
+  depends=$(cd "$work/app" && dpkg-shlibdeps -O "$work/t-deb" 2>&1) || fail "dpkg-shlibdeps: $depends"
+  for p in "libradar1 (>= ${version%.*})" "libradartrack1 (>= ${version%.*})"; do
+    grep -qF "$p" <<<"$depends" || fail "a program built against the packages gets $depends, not $p"
+  done
+  man -w radarctl >/dev/null 2>&1 || fail "no manual page for radarctl"
+
+  $SUDO dpkg --purge "${deb_packages[@]}" >/dev/null
+  installed_debs=""
+  for p in "${deb_packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 && fail "$p is still known to dpkg after its removal"
+  done
+  grep -q libradar <<<"$(ldconfig -p)" && fail "the dynamic loader's cache still has the libraries after their removal"
   for f in $files; do
     [ -f "$f" ] && fail "$f is left after removal"
   done
@@ -213,6 +280,7 @@ unpack_zip() {  # build folder, system name
   listing_has_files "$(basename "$zip")" "$(unzip -l "$zip")" "${windows_files[@]/#/radar-$version-$2/}"
   mkdir -p "$work/$2" && (cd "$work/$2" && cmake -E tar xf "$zip")
   sdk=$work/$2/radar-$version-$2
+  . tools/package_test_windows.sh "$2" "$zip" "$sdk"  # what a company receives: libraries, resources, text, symbols
 }
 
 # What a program imports from a DLL (objdump -p of the program): the names.
@@ -277,13 +345,24 @@ win32() {
 linux_files=(lib/libradar.so.1 lib/libradar.so lib/liborvane.so lib/libradartrack.so.1 lib/libradartrack.so
              include/radar.h include/radar_tracking.h include/orvane.h bin/radarctl
              lib/cmake/radar/radarConfig.cmake lib/cmake/radar/radarConfigVersion.cmake
-             lib/cmake/radar/radarTargets.cmake lib/pkgconfig/radar.pc lib/pkgconfig/radartrack.pc
-             share/doc/radar/README.md share/doc/radar/api/index.html)
-deb_files=("(.+/)?libradar\\.so\\.1" "(.+/)?libradartrack\\.so\\.1" "(.+/)?libradartrack\\.so"
-           include/radar_tracking\\.h include/radar\\.h bin/radarctl)
+             lib/cmake/radar/radarTargets.cmake lib/cmake/radar/radarTrackingTargets.cmake lib/pkgconfig/radar.pc lib/pkgconfig/radartrack.pc
+             share/doc/radar/README.md share/doc/radar/LICENSE share/doc/radar/api/index.html)
 windows_files=(bin/radar.dll bin/orvane.dll bin/radartrack.dll bin/radarctl.exe lib/radar.lib lib/radar.def
                lib/orvane.lib lib/radartrack.lib include/radar.h include/radar_tracking.h include/orvane.h
                doc/api/index.html README.txt)
+# Each Debian package's own files (extended regular expressions under /usr),
+# beside its copyright and changelog.
+deb_packages=(libradar1 libradartrack1 libradar-dev libradartrack-dev radar-tools)
+declare -A deb_files=(
+  [libradar1]="(.+/)?libradar\.so\.1 (.+/)?libradar\.so\.1\.[0-9.]+ (.+/)?liborvane\.so"
+  [libradartrack1]="(.+/)?libradartrack\.so\.1 (.+/)?libradartrack\.so\.1\.[0-9.]+"
+  [libradar-dev]="include/radar\.h include/orvane\.h (.+/)?libradar\.so (.+/)?pkgconfig/radar\.pc
+                  (.+/)?cmake/radar/radarConfig\.cmake (.+/)?cmake/radar/radarTargets\.cmake
+                  share/doc/libradar-dev/README\.md share/doc/libradar-dev/api/index\.html"
+  [libradartrack-dev]="include/radar_tracking\.h (.+/)?libradartrack\.so (.+/)?pkgconfig/radartrack\.pc
+                       (.+/)?cmake/radar/radarTrackingTargets\.cmake"
+  [radar-tools]="bin/radarctl share/man/man1/radarctl\.1\.gz"
+)
 
 for part in "${parts[@]}"; do
   case $part in
