@@ -42,9 +42,10 @@ const Command commands[] = {
      "    [--scenario FILE [--nmea-out udp://ADDR:PORT]]",
      "run a radar station simulator: a TCP command port on A:P, echo datagrams\n"
      "to the echo address, UDP port 10024 (default: loopback, any port, 60 rpm),\n"
-     "for S seconds or until Ctrl-C. With a scenario (docs/scenarios.md) own ship\n"
-     "moves and is announced each second (heading, position, course), and\n"
-     "--nmea-out also sends it as NMEA HDT and RMC datagrams",
+     "for S seconds or until Ctrl-C. With a scenario (a JSON file of own ship, the\n"
+     "ships and their turns, sea and sensor noise, which radarctl's documentation\n"
+     "describes) own ship moves and is announced each second (heading, position,\n"
+     "course), and --nmea-out also sends it as NMEA HDT and RMC datagrams",
      radarctl::run_sim},
     {"track", "radarctl track --scenario FILE --at T1,T2,...",
      "run a scenario through the echo encoder, the library's decoder and the\n"
@@ -78,8 +79,8 @@ const Command commands[] = {
      "--token-file FILE (its first line) or the RADARCTL_TOKEN environment variable;\n"
      "without them a random one is made and printed. Targets are tracked from the\n"
      "echo; own ship comes from NMEA 0183 (--nmea-in) or the radar. Dangerous within\n"
-     "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min). The server's\n"
-     "manual is docs/server.md",
+     "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min). The viewer is\n"
+     "the page at the listen address; radarctl's documentation describes the server",
 #if RADARCTL_SERVE
      radarctl::run_serve},
 #else
