@@ -5,15 +5,22 @@
 # clang with its fuzzer and sanitizer runtimes, for radarctl's pictures stb's
 # image writer (libpng reads them back in a test), and for radarctl serve Boost
 # (Beast), nlohmann-json (also scenario files), and Python with headless Chromium
-# and pynmea2 for its tests;
-# Doxygen makes the API reference from radar.h; the package checks take
-# dpkg-dev (the .deb's dependencies), pkg-config and icoutils (version resources).
+# and pynmea2 for its tests; pytest for the Python binding's tests;
+# Doxygen makes the API reference from radar.h and help2man radarctl's manual
+# page; the package checks take dpkg-dev (the packages' dependencies), lintian,
+# pkg-config and icoutils (version resources).
+# Mono (mono-mcs, mono-runtime) compiles and runs the C# binding's test;
+# abigail-tools holds the library's ABI to its baseline (abidiff).
+# LLVM's linker (lld-14) writes the Windows import libraries; with llvm-14's
+# tools and unzip the Windows SDK's checks link and list them.
 set -euo pipefail
 packages=(cmake g++ make binutils libgtest-dev libbenchmark-dev libgmock-dev googletest clang-14 clang libclang-rt-14-dev
           libpng-dev libstb-dev g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 wine64
-          libboost-dev nlohmann-json3-dev python3 python3-websockets python3-nmea2
+          libboost-dev nlohmann-json3-dev python3 python3-websockets python3-nmea2 python3-pytest
           chromium chromium-driver python3-selenium python3-pil doxygen
-          dpkg-dev pkg-config icoutils)
+          help2man dpkg-dev lintian pkg-config icoutils
+          mono-mcs mono-runtime
+          lld-14 llvm-14 unzip abigail-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
