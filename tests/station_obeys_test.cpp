@@ -147,7 +147,11 @@ class StationObeys : public testing::Test {
                    NetSetStation("OBEYSIM", "127.0.0.1", station->port()) == 0 &&
                    OrvaneInitRadarFunc("OBEYSIM", [](int32_t) {}) == RADAR_OK &&
                    OrvaneInitRadarEchoFunc(&on_line) == RADAR_OK && eventually([] {
+                       // The station's last announcement at connect (transmitting)
+                       // has been taken: orders now have a peer to go to.
+                       uint16_t state = 0;
                        return OrvaneGetRadarSourceStatus() == ORVANE_STATUS_CONNECTED &&
+                              OrvaneGetRadarTxStby(&state) == RADAR_OK && state == 2 &&
                               lines_heard() > 0;
                    });
         }();
