@@ -4,8 +4,8 @@
 #                                   node RADAR_1.0, the rest local
 #   radar_def_file(LIST DLL OUT)    the .def of a Windows DLL: on 32-bit Windows every name
 #                                   decorated as stdcall, "_Name@4N = Name@4N"; plain elsewhere
-#   radar_import_def(LIST DLL OUT)  a .def for dlltool that imports those decorated names
-#                                   ("Name@4N == _Name@4N"), as from the maker's DLL
+#   radar_import_def(LIST DLL OUT)  a .def in Microsoft's convention ("_Name@4N" on 32-bit
+#                                   Windows) from which the linker writes an import library
 
 function(radar_read_exports list names_var counts_var)
   file(STRINGS ${list} lines REGEX "^[A-Za-z]")
@@ -65,8 +65,12 @@ function(radar_import_def list dll out)
   radar_read_exports(${list} names counts)
   set(text "LIBRARY ${dll}\nEXPORTS\n")
   foreach(name count IN ZIP_LISTS names counts)
-    math(EXPR bytes "${count} * 4")
-    string(APPEND text "  ${name}@${bytes} == _${name}@${bytes}\n")
+    if(RADAR_STDCALL_DECORATED)
+      math(EXPR bytes "${count} * 4")
+      string(APPEND text "  _${name}@${bytes}\n")
+    else()
+      string(APPEND text "  ${name}\n")
+    endif()
   endforeach()
   radar_write_if_changed(${out} "${text}")
 endfunction()

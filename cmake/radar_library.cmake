@@ -29,22 +29,6 @@ if(WIN32)
   endif()
 endif()
 
-# radar_import_def_msvc(LIST DLL OUT): the .def of an export list in Microsoft's
-# convention, decorated as stdcall on 32-bit Windows.
-function(radar_import_def_msvc list dll out)
-  radar_read_exports(${list} names counts)
-  set(text "LIBRARY ${dll}\nEXPORTS\n")
-  foreach(name count IN ZIP_LISTS names counts)
-    if(RADAR_STDCALL_DECORATED)
-      math(EXPR bytes "${count} * 4")
-      string(APPEND text "  _${name}@${bytes}\n")
-    else()
-      string(APPEND text "  ${name}\n")
-    endif()
-  endforeach()
-  radar_write_if_changed(${out} "${text}")
-endfunction()
-
 # radar_import_library(TARGET DEF LIB): LIB made from DEF by the target TARGET,
 # part of every build.
 function(radar_import_library target def lib)
@@ -115,11 +99,11 @@ if(WIN32)
   # from (lib/ of the build folder; both ship).
   set(RADAR_CALLER_DEF ${CMAKE_BINARY_DIR}/lib/radar.def)
   set(RADAR_CALLER_LIB ${CMAKE_BINARY_DIR}/lib/radar.lib)
-  radar_import_def_msvc(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF})
+  radar_import_def(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF})
   radar_import_library(radar_caller_lib ${RADAR_CALLER_DEF} ${RADAR_CALLER_LIB})
   set(ORVANE_IMPORT_DEF ${CMAKE_BINARY_DIR}/lib/orvane.def)
   set(ORVANE_IMPORT_LIB ${CMAKE_BINARY_DIR}/lib/orvane.lib)
-  radar_import_def_msvc(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF})
+  radar_import_def(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF})
   radar_import_library(orvane_imports ${ORVANE_IMPORT_DEF} ${ORVANE_IMPORT_LIB})
   if(RADAR_STDCALL_DECORATED)
     # On 32-bit Windows the build's own callers (radartrack.dll, radarctl, the
