@@ -419,9 +419,20 @@ class Targets(unittest.TestCase):
               id: tr.dataset.id, status: tr.dataset.status,
               cells: Object.fromEntries([...tr.cells].map((td) => [td.dataset.field, td.textContent])) }));""")
 
-    def drawn_vector(self, target, reach_px):
+    def drawn_vector(self, target_id, reach_px):
         """The direction (degrees) and length (CSS px) of the line drawn from a
-        target's symbol in the targets' colour, from the overlay's pixels."""
+        target's symbol in the targets' colour, from the overlay's pixels. Waits
+        for it: the next frame draws it, and on a busy machine a late event can
+        grey the targets as stale for a moment."""
+        def seen():
+            [target] = [t for t in self.api_targets() if t["id"] == target_id]
+            line = self.vector_pixels(target, reach_px)
+            return line if len(line) > 20 else None
+        line = wait_for("a vector drawn beyond the symbol", seen, 10)
+        e, n = sum(dx for dx, _ in line), sum(-dy for _, dy in line)
+        return math.degrees(math.atan2(e, n)) % 360, max(math.hypot(dx, dy) for dx, dy in line)
+
+    def vector_pixels(self, target, reach_px):
         x, y = self.css_offset(target["range_nm"], target["bearing_deg"])
         points = DRIVER.execute_script("""
             const [x, y, reach, rgb] = arguments, c = document.getElementById('overlay');
@@ -436,10 +447,7 @@ class Targets(unittest.TestCase):
             }
             return out;""", x, y, reach_px, TARGET_RGB)
         # Beyond the symbol, its brackets and its label.
-        line = [(dx, dy) for dx, dy in points if 30 <= math.hypot(dx, dy) <= reach_px]
-        self.assertGreater(len(line), 20, "no vector drawn beyond the symbol")
-        e, n = sum(dx for dx, _ in line), sum(-dy for _, dy in line)
-        return math.degrees(math.atan2(e, n)) % 360, max(math.hypot(dx, dy) for dx, dy in line)
+        return [(dx, dy) for dx, dy in points if 30 <= math.hypot(dx, dy) <= reach_px]
 
     def test_a_click_acquires_the_ship_its_vector_shows_and_it_is_cancelled(self):
         d = DRIVER
@@ -475,11 +483,9 @@ class Targets(unittest.TestCase):
             d.find_element(By.CSS_SELECTOR, f'#targets button[data-mode="{mode}"]').click()
             wait_for(f"{mode} vectors", lambda: d.find_element(By.TAG_NAME, "body")
                      .get_attribute("data-vectors") == mode)
-            [target] = [t for t in self.api_targets() if t["id"] == a_id]
             a = truth(SHIP_A, self.scene_s())
             length = a[speed] * 12 / 60 / SCENARIO["range_nm"] * self.overlay_half()
-            time.sleep(0.1)  # the next animation frame draws it
-            direction, drawn = self.drawn_vector(target, length * 1.1 + 6)
+            direction, drawn = self.drawn_vector(a_id, length * 1.1 + 6)
             self.assertLess(angle_off(direction, a[course]), 12, f"{mode} vector at {direction:.0f}°")
             self.assertLess(abs(drawn - length), 0.2 * length + 4, f"{mode} vector {drawn:.0f} px long")
         if SCREENSHOT:

@@ -256,6 +256,14 @@ double shown(Conversion c, int64_t raw) {
     return 0;
 }
 
+// The step, of `steps`, whose value shown lies nearest to `value`.
+int64_t nearest_step(Conversion c, double value, int64_t steps) {
+    int64_t best = 0;
+    for (int64_t s = 1; s < steps; ++s)
+        if (std::abs(shown(c, s) - value) < std::abs(shown(c, best) - value)) best = s;
+    return best;
+}
+
 // The raw value nearest to `value` in the unit shown. Bearings go round.
 int64_t raw_of(Conversion c, double value) {
     switch (c) {
@@ -267,19 +275,8 @@ int64_t raw_of(Conversion c, double value) {
         }
         case Conversion::distance: return std::llround(value / metres_per_unit);
         case Conversion::tenths_hour: return std::llround(value / seconds_per_tenth_hour);
-        case Conversion::range_step: {
-            int64_t best = 0;
-            for (int64_t s = 1; s < range_steps; ++s)
-                if (std::abs(range_metres(s) - value) < std::abs(range_metres(best) - value)) best = s;
-            return best;
-        }
-        case Conversion::trail_step: {
-            int64_t best = 0;
-            for (int64_t s = 1; s < m::trail_times; ++s)
-                if (std::abs(m::trail_seconds[s] - value) < std::abs(m::trail_seconds[best] - value))
-                    best = s;
-            return best;
-        }
+        case Conversion::range_step: return nearest_step(c, value, range_steps);
+        case Conversion::trail_step: return nearest_step(c, value, m::trail_times);
     }
     return 0;
 }
