@@ -2,10 +2,10 @@
 # each platform's linker wants:
 #   radar_version_script(LIST OUT)  a GNU ld version script: the names global under the version
 #                                   node RADAR_1.0, the rest local
-#   radar_def_file(LIST DLL OUT)    the .def of a Windows DLL: on 32-bit Windows every name
-#                                   decorated as stdcall, "_Name@4N = Name@4N"; plain elsewhere
-#   radar_import_def(LIST DLL OUT)  a .def in Microsoft's convention ("_Name@4N" on 32-bit
-#                                   Windows) from which the linker writes an import library
+#   radar_def_file(LIST DLL OUT [IMPORT])  the .def of a Windows DLL: on 32-bit Windows every
+#                                   name decorated as stdcall, "_Name@4N = Name@4N"; plain
+#                                   elsewhere. With IMPORT, the .def in Microsoft's convention
+#                                   ("_Name@4N") from which the linker writes an import library
 
 function(radar_read_exports list names_var counts_var)
   file(STRINGS ${list} lines REGEX "^[A-Za-z]")
@@ -53,21 +53,11 @@ function(radar_def_file list dll out)
   foreach(name count IN ZIP_LISTS names counts)
     if(RADAR_STDCALL_DECORATED)
       math(EXPR bytes "${count} * 4")
-      string(APPEND text "  _${name}@${bytes} = ${name}@${bytes}\n")
-    else()
-      string(APPEND text "  ${name}\n")
-    endif()
-  endforeach()
-  radar_write_if_changed(${out} "${text}")
-endfunction()
-
-function(radar_import_def list dll out)
-  radar_read_exports(${list} names counts)
-  set(text "LIBRARY ${dll}\nEXPORTS\n")
-  foreach(name count IN ZIP_LISTS names counts)
-    if(RADAR_STDCALL_DECORATED)
-      math(EXPR bytes "${count} * 4")
-      string(APPEND text "  _${name}@${bytes}\n")
+      if(ARGV3 STREQUAL "IMPORT")
+        string(APPEND text "  _${name}@${bytes}\n")
+      else()
+        string(APPEND text "  _${name}@${bytes} = ${name}@${bytes}\n")
+      endif()
     else()
       string(APPEND text "  ${name}\n")
     endif()

@@ -99,11 +99,11 @@ if(WIN32)
   # from (lib/ of the build folder; both ship).
   set(RADAR_CALLER_DEF ${CMAKE_BINARY_DIR}/lib/radar.def)
   set(RADAR_CALLER_LIB ${CMAKE_BINARY_DIR}/lib/radar.lib)
-  radar_import_def(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF})
+  radar_def_file(${RADAR_EXPORT_LIST} radar.dll ${RADAR_CALLER_DEF} IMPORT)
   radar_import_library(radar_caller_lib ${RADAR_CALLER_DEF} ${RADAR_CALLER_LIB})
   set(ORVANE_IMPORT_DEF ${CMAKE_BINARY_DIR}/lib/orvane.def)
   set(ORVANE_IMPORT_LIB ${CMAKE_BINARY_DIR}/lib/orvane.lib)
-  radar_import_def(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF})
+  radar_def_file(${CMAKE_SOURCE_DIR}/orvane/orvane_exports.txt orvane.dll ${ORVANE_IMPORT_DEF} IMPORT)
   radar_import_library(orvane_imports ${ORVANE_IMPORT_DEF} ${ORVANE_IMPORT_LIB})
   if(RADAR_STDCALL_DECORATED)
     # On 32-bit Windows the build's own callers (radartrack.dll, radarctl, the
