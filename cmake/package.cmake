@@ -85,6 +85,24 @@ if(TARGET radarctl)
   install(TARGETS radarctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT radar-tools)
 endif()
 
+# The bindings, as sources a program takes in: the C# file and its example,
+# the Python package (pip installs it from its folder) and its example. In
+# share/radar of the tree, the tarball and libradar-dev; in bindings/ of the
+# Windows zips.
+if(WIN32)
+  set(radar_bindings_dir bindings)
+else()
+  set(radar_bindings_dir ${CMAKE_INSTALL_DATADIR}/radar)
+endif()
+install(FILES bindings/csharp/Radar.cs bindings/csharp/Example.cs DESTINATION ${radar_bindings_dir}/csharp
+        COMPONENT libradar-dev)
+# example.py is not executable there: `python3 example.py` runs it, and a
+# script the package could run would make it depend on Python.
+install(FILES bindings/python/pyproject.toml bindings/python/README.md bindings/python/example.py
+        DESTINATION ${radar_bindings_dir}/python COMPONENT libradar-dev)
+file(GLOB radar_python_modules CONFIGURE_DEPENDS bindings/python/radar/*.py)
+install(FILES ${radar_python_modules} DESTINATION ${radar_bindings_dir}/python/radar COMPONENT libradar-dev)
+
 if(NOT WIN32)
   # radar::radar carries the link to the network library along: a caller that
   # names the stand-in's directory (NetSetStation) or whose linker checks every

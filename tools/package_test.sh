@@ -9,15 +9,19 @@
 #          find_package (radar::radar, radar::tracking) and with pkg-config
 #          (radar, radartrack) against it, and with find_package from the
 #          unpacked radar-<version>-Linux.tar.gz, whose listing is checked;
-#          each run. find_package of 2.0 must fail.
+#          each run. find_package of 2.0 must fail. The bindings' examples
+#          from the tarball: the C# one built with Mono, the Python package
+#          installed with pip into a fresh virtual environment; each run
+#          against the tarball's radarctl sim.
 #   deb    the Debian packages libradar1, libradartrack1, libradar-dev,
 #          libradartrack-dev and radar-tools (<name>_<version>-<revision>_<arch>.deb):
 #          their listings (dpkg-deb -c) checked, lintian without a tag that is
 #          not overridden, all installed with dpkg (the ldconfig trigger fills
 #          the loader's cache); both consumers built against the system's copy
 #          with pkg-config and find_package and run, and the dependencies
-#          dpkg-shlibdeps gives such a program checked; the packages purged,
-#          nothing left.
+#          dpkg-shlibdeps gives such a program checked; the C# and Python
+#          examples from /usr/share/radar run; the packages purged, nothing
+#          left.
 #   win64  radar-<version>-win64.zip: its listing (unzip -l) checked, then
 #          unpacked; both consumers cross-built against its import libraries
 #          and run under wine64; radarctl.exe demo writes its pictures.
@@ -104,6 +108,23 @@ cpack_in() {
   (cd "$1" && cpack -B "$work/packages" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack in $1"; }
 }
 
+# The bindings' examples, each against a station: the C# one built with Mono
+# from <folder>/csharp, the Python one with the python3 given (an
+# environment the package is installed in, or one told where it lies).
+run_binding_examples() {  # folder, radarctl, python3 [environment ...]
+  local share=$1 radarctl=$2; shift 2
+  mcs -nologo -warnaserror+ -out:"$work/Example.exe" "$share/csharp/Radar.cs" "$share/csharp/Example.cs" \
+    >"$work/mcs.log" 2>&1 || { cat "$work/mcs.log" >&2; fail "the C# example from $share/csharp does not build"; }
+  run_consumer "mono $work/Example.exe" "$radarctl" sim
+  # Run from elsewhere, so that the package the python3 finds is the one meant.
+  cp "$share/python/example.py" "$work/example.py"
+  start_station "$radarctl" sim
+  env "${@:2}" timeout 60 "$1" "$work/example.py" --port "$station_port" >"$work/example.log" 2>&1 ||
+    { cat "$work/example.log" >&2; fail "the Python example with $*"; }
+  tail -n 2 "$work/example.log"
+  stop_station
+}
+
 linux() {
   step "install into a fresh prefix"
   local prefix=$work/prefix
@@ -151,6 +172,12 @@ linux() {
   cmake --build "$work/c-tgz" >/dev/null
   run_consumer "$work/c-tgz/consumer" "$unpacked/bin/radarctl" sim
   "$work/c-tgz/tracking_consumer" || fail "the tracking consumer (find_package) from the tarball"
+
+  step "the C# example and the Python package (pip) from the tarball"
+  /usr/bin/python3 -m venv --system-site-packages "$work/venv"
+  "$work/venv/bin/pip" install -q --no-index --no-build-isolation "$unpacked/share/radar/python" >"$work/pip.log" 2>&1 ||
+    { cat "$work/pip.log" >&2; fail "pip install of the tarball's Python package"; }
+  LD_LIBRARY_PATH=$unpacked/lib run_binding_examples "$unpacked/share/radar" "$unpacked/bin/radarctl" "$work/venv/bin/python3"
 }
 
 deb() {
@@ -219,6 +246,7 @@ deb() {
   run_consumer "$work/c-deb-cmake/consumer" radarctl sim
   "$work/t-deb" || fail "the tracking consumer (pkg-config) against the system's copy"
   "$work/c-deb-cmake/tracking_consumer" || fail "the tracking consumer (find_package) against the system's copy"
+  run_binding_examples /usr/share/radar radarctl /usr/bin/python3 PYTHONPATH=/usr/share/radar/python
   # A Debian package of such a program depends on any 1.x from this minor
   # version on, as dpkg-shlibdeps reads it from the packages' shlibs.
   mkdir -p "$work/app/debian" && : >"$work/app/debian/control"
@@ -346,10 +374,13 @@ linux_files=(lib/libradar.so.1 lib/libradar.so lib/liborvane.so lib/libradartrac
              include/radar.h include/radar_tracking.h include/orvane.h bin/radarctl
              lib/cmake/radar/radarConfig.cmake lib/cmake/radar/radarConfigVersion.cmake
              lib/cmake/radar/radarTargets.cmake lib/cmake/radar/radarTrackingTargets.cmake lib/pkgconfig/radar.pc lib/pkgconfig/radartrack.pc
-             share/doc/radar/README.md share/doc/radar/LICENSE share/doc/radar/api/index.html)
+             share/doc/radar/README.md share/doc/radar/LICENSE share/doc/radar/api/index.html
+             share/radar/csharp/Radar.cs share/radar/csharp/Example.cs share/radar/python/pyproject.toml
+             share/radar/python/example.py share/radar/python/radar/__init__.py)
 windows_files=(bin/radar.dll bin/orvane.dll bin/radartrack.dll bin/radarctl.exe lib/radar.lib lib/radar.def
                lib/orvane.lib lib/radartrack.lib include/radar.h include/radar_tracking.h include/orvane.h
-               doc/api/index.html README.txt)
+               doc/api/index.html README.txt bindings/csharp/Radar.cs bindings/csharp/Example.cs
+               bindings/python/pyproject.toml bindings/python/example.py bindings/python/radar/__init__.py)
 # Each Debian package's own files (extended regular expressions under /usr),
 # beside its copyright and changelog.
 deb_packages=(libradar1 libradartrack1 libradar-dev libradartrack-dev radar-tools)
@@ -358,7 +389,8 @@ declare -A deb_files=(
   [libradartrack1]="(.+/)?libradartrack\.so\.1 (.+/)?libradartrack\.so\.1\.[0-9.]+"
   [libradar-dev]="include/radar\.h include/orvane\.h (.+/)?libradar\.so (.+/)?pkgconfig/radar\.pc
                   (.+/)?cmake/radar/radarConfig\.cmake (.+/)?cmake/radar/radarTargets\.cmake
-                  share/doc/libradar-dev/README\.md share/doc/libradar-dev/api/index\.html"
+                  share/doc/libradar-dev/README\.md share/doc/libradar-dev/api/index\.html
+                  share/radar/csharp/Radar\.cs share/radar/python/radar/__init__\.py"
   [libradartrack-dev]="include/radar_tracking\.h (.+/)?libradartrack\.so (.+/)?pkgconfig/radartrack\.pc
                        (.+/)?cmake/radar/radarTrackingTargets\.cmake"
   [radar-tools]="bin/radarctl share/man/man1/radarctl\.1\.gz"

@@ -9,7 +9,9 @@
 # Doxygen makes the API reference from radar.h and help2man radarctl's manual
 # page; the package checks take dpkg-dev (the packages' dependencies), lintian,
 # pkg-config and icoutils (version resources).
-# Mono (mono-mcs, mono-runtime) compiles and runs the C# binding's test;
+# Mono (mono-mcs, mono-runtime) compiles and runs the C# binding's test and
+# example; the package checks install the Python binding with pip into a
+# virtual environment (python3-venv, python3-pip, python3-setuptools);
 # abigail-tools holds the library's ABI to its baseline (abidiff).
 # LLVM's linker (lld-14) writes the Windows import libraries; with llvm-14's
 # tools and unzip the Windows SDK's checks link and list them.
@@ -19,7 +21,7 @@ packages=(cmake g++ make binutils libgtest-dev libbenchmark-dev libgmock-dev goo
           libboost-dev nlohmann-json3-dev python3 python3-websockets python3-nmea2 python3-pytest
           chromium chromium-driver python3-selenium python3-pil doxygen
           help2man dpkg-dev lintian pkg-config icoutils
-          mono-mcs mono-runtime
+          mono-mcs mono-runtime python3-venv python3-pip python3-setuptools
           lld-14 llvm-14 unzip abigail-tools)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,7 @@ callback, and the CPA of a crossing target. Exits non-zero when a step fails.
     python3 example.py --port PORT
 
 The library is found through RADAR_LIBRARY, beside the package or by the
-system (docs/python.md).
+system (python.md in the documentation).
 """
 
 import argparse

@@ -28,7 +28,7 @@ endforeach()
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false ${tree}/*)
 foreach(file IN LISTS files)
-  if(file MATCHES "\\.(txt|h|c|def|pc|cmake|json|html|css|js|svg|md|map|md5)$" OR file MATCHES "/LICENSE$")
+  if(file MATCHES "\\.(txt|h|c|cs|py|toml|def|pc|cmake|json|html|css|js|svg|md|map|md5)$" OR file MATCHES "/LICENSE$")
     file(READ ${file} text)
     string(REPLACE "\r\n" "\n" text "${text}")
     string(REPLACE "\n" "\r\n" text "${text}")
