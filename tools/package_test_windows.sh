@@ -14,7 +14,8 @@
 #    binaries: company and copyright as LICENSE's holder line, MIT, product
 #    and file versions, the file's own name and type;
 #  - every text file has CRLF line ends and names no path of the repository
-#    (nor does radarctl --help);
+#    (nor does radarctl --help); each file of the zip a text names, and each
+#    link of the API reference, is there;
 #  - tests/consumer and the zip's examples/ built with find_package(radar)
 #    by MinGW (cross, the repository's toolchain files), the first also with
 #    the .pc files; on win64 both run under Wine against radarctl.exe sim.
@@ -130,11 +131,23 @@ EOF
 import os, re, sys
 sdk, paths, help_text = sys.argv[1], open(sys.argv[2]).read().split(), sys.argv[3]
 named = re.compile("|".join(map(re.escape, paths)) + r"|(?<![\w.-])build(-\w+)?/(bin|lib|docs|tests)/")
+# A file of the zip named in its text (bin\\radarctl stands for bin\\radarctl.exe; a .debug file
+# is the symbols zip's), and a link of the reference (href, src) to another of its files.
+in_zip = re.compile(r"(?<![\w.-])((?:bin|lib|include|examples|doc|bindings)[\\/][\w.\\/-]*)")
+linked = re.compile(r'(?:href|src)="(?![a-z]+:|#)([^"#?]+)')
 faults, texts = [], 0
 def check(where, text):
     found = named.search(text.replace("\\", "/"))
     if found:
         faults.append("%s names %s" % (where, found.group(0)))
+    for path in in_zip.findall(text) if where.endswith(".txt") or where == "radarctl --help" else []:
+        path = path.replace("\\", "/").rstrip("./")
+        if not path.endswith(".debug") and not any(os.path.exists(os.path.join(sdk, path + end)) for end in ("", ".exe")):
+            faults.append("%s names %s, which the zip has not" % (where, path))
+    if where.endswith(".html"):
+        for target in linked.findall(text):
+            if not os.path.exists(os.path.join(sdk, os.path.dirname(where), target)):
+                faults.append("%s links to %s, which the zip has not" % (where, target))
 for folder, _, files in os.walk(sdk):
     for name in files:
         data = open(os.path.join(folder, name), "rb").read()
@@ -152,7 +165,7 @@ for folder, _, files in os.walk(sdk):
 check("radarctl --help", help_text)
 if faults:
     sys.exit("\n".join(faults[:20]))
-print("   %d text files: CRLF, no repository path%s" % (texts, "; radarctl --help neither" if help_text else ""))
+print("   %d text files: CRLF, no repository path, every file named and linked there%s" % (texts, "; radarctl --help neither" if help_text else ""))
 EOF
 
   step "$system: MinGW consumers with find_package and pkg-config"
