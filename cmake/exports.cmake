@@ -33,6 +33,7 @@ endfunction()
 # than fail at the first missing call. A later 1.x adds its new names under a
 # node of its own (RADAR_1.1 { ... } RADAR_1.0;); none is ever taken away.
 set(RADAR_SYMBOL_VERSION RADAR_1.0)
+set(RADARTRACK_SYMBOL_VERSION RADARTRACK_1.0)  # the tracking library's
 
 function(radar_version_script list out)
   radar_read_exports(${list} names counts)

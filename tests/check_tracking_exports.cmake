@@ -3,9 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 # marks RADARTRACK_EXPORT: exactly those, under their plain names on every
 # system (they are __cdecl on 32-bit Windows). On Windows it also checks that
 # every name radartrack.dll imports from radar.dll is one radar.dll exports,
-# decorated as it exports it; on Linux, the SONAME.
+# decorated as it exports it; on Linux, the SONAME and each export's version.
 #   -DLIBRARY=<libradartrack.so | radartrack.dll> -DHEADER=<radar_tracking.h>
-#   Linux:   -DNM=<nm> -DREADELF=<readelf> -DSONAME=<libradartrack.so.1>
+#   Linux:   -DNM=<nm> -DREADELF=<readelf> -DSONAME=<libradartrack.so.1> -DVERSION=<RADARTRACK_1.0>
 #   Windows: -DOBJDUMP=<objdump> -DRADAR_LIST=<radar_exports.txt> -DDECORATED=<TRUE on 32-bit>
 
 file(READ ${HEADER} header)
@@ -43,7 +43,12 @@ if(OBJDUMP)
     endforeach()
   endif()
 else()
-  defined_symbols(${LIBRARY} exported)
+  defined_symbols(${LIBRARY} exported versions)
+  foreach(name version IN ZIP_LISTS exported versions)
+    if(NOT version STREQUAL VERSION)
+      string(APPEND failures "${name} carries the version \"${version}\", not ${VERSION}\n")
+    endif()
+  endforeach()
   execute_process(COMMAND ${READELF} -d ${LIBRARY} OUTPUT_VARIABLE dynamic)
   string(REPLACE "." "\\." soname_pattern "${SONAME}")
   if(NOT dynamic MATCHES "\\(SONAME\\)[^\n]*\\[${soname_pattern}\\]")
