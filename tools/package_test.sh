@@ -12,7 +12,8 @@
 #          each run. find_package of 2.0 must fail. The bindings' examples
 #          from the tarball: the C# one built with Mono, the Python package
 #          installed with pip into a fresh virtual environment; each run
-#          against the tarball's radarctl sim.
+#          against the tarball's radarctl sim. The tarball's (stripped)
+#          libraries against the ABI baselines (abidiff).
 #   deb    the Debian packages libradar1, libradartrack1, libradar-dev,
 #          libradartrack-dev and radar-tools (<name>_<version>-<revision>_<arch>.deb):
 #          their listings (dpkg-deb -c) checked, lintian without a tag that is
@@ -20,8 +21,8 @@
 #          the loader's cache); both consumers built against the system's copy
 #          with pkg-config and find_package and run, and the dependencies
 #          dpkg-shlibdeps gives such a program checked; the C# and Python
-#          examples from /usr/share/radar run; the packages purged, nothing
-#          left.
+#          examples from /usr/share/radar run; the installed libraries
+#          against the ABI baselines; the packages purged, nothing left.
 #   win64  radar-<version>-win64.zip: its listing (unzip -l) checked, then
 #          unpacked; both consumers cross-built against its import libraries
 #          and run under wine64; radarctl.exe demo writes its pictures.
@@ -125,6 +126,16 @@ run_binding_examples() {  # folder, radarctl, python3 [environment ...]
   stop_station
 }
 
+# The shipped libraries against the committed ABI baselines: stripped, they
+# still show every export of the baseline, under its version, and their SONAMEs.
+check_abi() {  # folder of the libraries
+  local library
+  for library in libradar.so.1 libradartrack.so.1; do
+    abidiff "abi/$library.xml" "$1/$library" >"$work/abidiff.log" 2>&1 ||
+      { cat "$work/abidiff.log" >&2; fail "abidiff: $1/$library against abi/$library.xml"; }
+  done
+}
+
 linux() {
   step "install into a fresh prefix"
   local prefix=$work/prefix
@@ -178,6 +189,7 @@ linux() {
   "$work/venv/bin/pip" install -q --no-index --no-build-isolation "$unpacked/share/radar/python" >"$work/pip.log" 2>&1 ||
     { cat "$work/pip.log" >&2; fail "pip install of the tarball's Python package"; }
   LD_LIBRARY_PATH=$unpacked/lib run_binding_examples "$unpacked/share/radar" "$unpacked/bin/radarctl" "$work/venv/bin/python3"
+  check_abi "$unpacked/lib"
 }
 
 deb() {
@@ -247,6 +259,7 @@ deb() {
   "$work/t-deb" || fail "the tracking consumer (pkg-config) against the system's copy"
   "$work/c-deb-cmake/tracking_consumer" || fail "the tracking consumer (find_package) against the system's copy"
   run_binding_examples /usr/share/radar radarctl /usr/bin/python3 PYTHONPATH=/usr/share/radar/python
+  check_abi "$(dirname "$(grep -m1 '/libradar\.so\.1$' <<<"$files")")"
   # A Debian package of such a program depends on any 1.x from this minor
   # version on, as dpkg-shlibdeps reads it from the packages' shlibs.
   mkdir -p "$work/app/debian" && : >"$work/app/debian/control"
