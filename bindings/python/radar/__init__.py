@@ -80,9 +80,9 @@ def _arrange(names, values, named):
 class Setting:
     """One command code's group: OrvaneSet<stem>, OrvaneGet<stem>, OrvanePut<stem>."""
 
-    def __init__(self, stem, code, title, spec, *flags):
+    def __init__(self, stem, code, title, field_text, *flags):
         self.stem, self.code, self.title = stem, code, title
-        self.fields = fields_of(spec)
+        self.fields = fields_of(field_text)
         self.bare = BARE in flags
         self.selectors = tuple(f.name for f in self.fields if f.selector)
         self.Values = namedtuple(stem, [f.name for f in self.fields if not f.selector])

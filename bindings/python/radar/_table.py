@@ -108,10 +108,10 @@ SETTING_ROWS = (
 Field = namedtuple("Field", "name ctype put_ctype selector")
 
 
-def fields_of(spec):
+def fields_of(text):
     """The Fields of a row's field text."""
     fields = []
-    for token in spec.split():
+    for token in text.split():
         selector = token.startswith("@")
         name, _, types = token.lstrip("@").partition(":")
         own, _, in_put = (types or "H").partition("/")
