@@ -41,11 +41,19 @@ class Track(unittest.TestCase):
                                 capture_output=True, text=True, timeout=100)
         self.assertEqual(result.returncode, 0, result.stderr)
         lines = result.stdout.splitlines()
-        self.assertEqual(len(lines), 2, result.stdout)
-        answers = [json.loads(line) for line in lines]
+        self.assertEqual(len(lines), 3, result.stdout)
+        answers = [json.loads(line) for line in lines[:2]]
         self.assertEqual([a["t"] for a in answers], [120, 30], "in the order asked for")
+        # The events since the time before, in time order: acquired by 30 s,
+        # its motion established between 30 and 120 s; and the order's outcome.
+        self.assertEqual([(e["kind"], e["id"]) for e in answers[1]["events"]], [("acquired", 1)])
+        self.assertEqual([(e["kind"], e["id"]) for e in answers[0]["events"]], [("tracking", 1)])
+        self.assertTrue(30 < answers[0]["events"][0]["t"] <= 120, answers[0]["events"])
+        self.assertEqual(json.loads(lines[2]),
+                         {"orders": [{"at_s": scenario["acquire"][0]["at_s"], "done_s": scenario["acquire"][0]["at_s"],
+                                      "status": "acquired", "id": 1}]})
         for answer in answers:
-            self.assertEqual(set(answer), {"t", "targets"})
+            self.assertEqual(set(answer), {"t", "targets", "events"})
             self.assertEqual(len(answer["targets"]), 1, answer)
             target = answer["targets"][0]
             self.assertEqual(set(target), KEYS)

@@ -45,6 +45,23 @@ const char *status_name(uint32_t status) {
     }
 }
 
+const char *event_name(uint32_t kind) {
+    static const char *const names[] = {"",       "acquired",   "tracking", "lost",   "guard",
+                                        "danger", "danger_end", "full",     "dropped"};
+    return kind < std::size(names) ? names[kind] : "other";
+}
+
+const char *order_outcome(int32_t status) {
+    switch (status) {
+        case RADARTRACK_OK:
+            return "acquired";
+        case RADARTRACK_FULL:
+            return "full";
+        default:
+            return "no echo";
+    }
+}
+
 // To `per_unit` parts of a unit: a quotient of whole numbers prints short.
 double rounded(double v, double per_unit) { return std::round(v * per_unit) / per_unit; }
 // Hundredths of a degree, 0 to less than 360.
@@ -64,8 +81,11 @@ struct Run {
     struct Order {
         ScenarioAcquire acquire;
         double next_s;
+        std::size_t index;  // in the scenario's list
     };
     std::vector<Order> orders;
+    nlohmann::json outcomes = nlohmann::json::array();  // one per order, in the scenario's order
+    nlohmann::json events = nlohmann::json::array();    // since the last answer
     int64_t next_second = 0;
     int previous_sweep = -1;
     uint64_t revolution = 0;
@@ -125,6 +145,11 @@ struct Run {
                          "radarctl track: the order at %g s to acquire at %g NM, %g deg found %s\n",
                          a.at_s, a.range_nm, a.bearing_deg,
                          status == RADARTRACK_FULL ? "every place taken" : "no echo there");
+        outcomes[orders[i].index] = {
+            {"at_s", a.at_s},
+            {"done_s", now},
+            {"status", order_outcome(status)},
+            {"id", status == RADARTRACK_OK ? nlohmann::json(id) : nullptr}};
         orders.erase(orders.begin() + static_cast<std::ptrdiff_t>(i));
     }
 
@@ -148,7 +173,25 @@ struct Run {
                 {"tcpa_min", rounded(x.tcpa_min, 1e3)},
             });
         }
-        answers[index] = nlohmann::json{{"t", at[index]}, {"targets", list}}.dump();
+        take_events();
+        answers[index] =
+            nlohmann::json{{"t", at[index]}, {"targets", list}, {"events", events}}.dump();
+        events = nlohmann::json::array();
+    }
+
+    void take_events() {
+        RadarTrackEvent taken[64];
+        for (int32_t n; (n = radartrack_events(tracker, taken, 64)) > 0;)
+            for (int32_t i = 0; i < n; ++i) {
+                const RadarTrackEvent &e = taken[i];
+                nlohmann::json event = {{"kind", event_name(e.kind)},
+                                        {"id", e.id},
+                                        {"t", rounded(e.time_s, 1e3)},
+                                        {"range_nm", rounded(e.range_nm, 1e4)},
+                                        {"bearing_deg", degrees(e.bearing_deg)}};
+                if (e.kind == RADARTRACK_EVENT_GUARD) event["zone"] = e.zone;
+                events.push_back(std::move(event));
+            }
     }
 };
 
@@ -163,6 +206,7 @@ void RADAR_CALLBACK on_line(EchoLineRecord *line) {
     const double t = sweep_time(r.scenario->rpm, r.revolution, line->Sweep);
     r.advance(t);
     radartrack_line(r.tracker, line, t);
+    r.take_events();
     r.lines.fetch_add(1);
 }
 
@@ -245,7 +289,12 @@ int run_track(const std::vector<std::string> &args) {
     for (std::size_t i = 0; i < r.at.size(); ++i) r.order.push_back(i);
     std::stable_sort(r.order.begin(), r.order.end(),
                      [&](std::size_t a, std::size_t b) { return r.at[a] < r.at[b]; });
-    for (const ScenarioAcquire &a : scenario.acquire) r.orders.push_back({a, a.at_s});
+    for (std::size_t i = 0; i < scenario.acquire.size(); ++i)
+        r.orders.push_back({scenario.acquire[i], scenario.acquire[i].at_s, i});
+    r.outcomes = nlohmann::json::array();
+    for (const ScenarioAcquire &a : scenario.acquire)
+        r.outcomes.push_back(
+            {{"at_s", a.at_s}, {"done_s", nullptr}, {"status", "not due"}, {"id", nullptr}});
     run = &r;
 
     // Revolutions enough to pass the last time asked for.
@@ -301,6 +350,8 @@ int run_track(const std::vector<std::string> &args) {
         // Times at or past the last line's.
         while (r.next_at < r.order.size()) r.answer(r.order[r.next_at++]);
         for (const std::string &line : r.answers) std::printf("%s\n", line.c_str());
+        if (!r.outcomes.empty())
+            std::printf("%s\n", nlohmann::json{{"orders", r.outcomes}}.dump().c_str());
     }
     run.store(nullptr);
     radartrack_destroy(tracker);
