@@ -37,6 +37,8 @@ constexpr double land_cell_deg = 0.4, land_cell_nm = 0.08;  // grain of the grou
 // strongest return and marks where the ship is.
 constexpr double ship_half_width_deg = 0.7, ship_core_half_width_deg = 0.35;
 constexpr double ship_half_length_samples = 2.5, ship_core_half_length_samples = 1.0;
+// A scenario's ship: its beam edge wanders by this from line to line.
+constexpr double edge_jitter_deg = 0.09;
 
 // Sea clutter is strong out to about 0.5 NM and gone by 2 NM.
 constexpr double clutter_strong_nm = 0.4, clutter_fade_nm = 0.3;
@@ -49,7 +51,13 @@ constexpr double redraw_seconds = 1.0;
 // heavier or lighter.
 constexpr double rain_cell_deg = 1.5, rain_cell_nm = 0.15;
 
-enum Salt : uint64_t { land_salt = 1, clutter_salt = 2, noise_salt = 3, rain_salt = 4 };
+enum Salt : uint64_t {
+    land_salt = 1,
+    clutter_salt = 2,
+    noise_salt = 3,
+    rain_salt = 4,
+    edge_salt = 5
+};
 
 uint64_t mix(uint64_t x) {
     x += 0x9E3779B97F4A7C15ull;
@@ -357,17 +365,31 @@ uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16
     // Ships move a metre or so in 0.05 s: their places are worked out that
     // often, not for every line.
     if (std::abs(t - ships_time_) > 0.05) place_ships(t);
-    for (const Seen &ship : ships_) {
+    // A ship's return crosses the receiver's threshold a little sooner or
+    // later from pulse to pulse: each line's echo starts and ends within a
+    // sample of where the ship is, and the beam's edge lies within half a
+    // line. Averaged over the echo's lines that places the ship between the
+    // samples, as a real return does; an echo drawn alike on every line
+    // would stand still to the sample while the ship moved, then jump.
+    for (std::size_t i = 0; i < ships_.size(); ++i) {
+        const Seen &ship = ships_[i];
+        LineRandom edge{hash(scenario_.seed, edge_salt, shown, revolution, i)};
+        const double beam_edge = (edge.next() - 0.5) * edge_jitter_deg;
         const double off = difference_deg(bearing, ship.bearing_deg);
-        if (off > ship_half_width_deg || ship.range_nm > range_nm) continue;
+        if (off > ship_half_width_deg + beam_edge || ship.range_nm > range_nm) continue;
         const double centre = ship.range_nm / per_sample - 0.5;
         const double half = std::max(ship_half_length_samples, ship.half_length_nm / per_sample);
         const double core_half = half - (ship_half_length_samples - ship_core_half_length_samples);
-        const int first = std::max(0, static_cast<int>(std::ceil(centre - half)));
-        const int last = std::min(static_cast<int>(sample_count) - 1,
-                                  static_cast<int>(std::floor(centre + half)));
+        const double near = centre - half + edge.next() - 0.5,
+                     far = centre + half + edge.next() - 0.5;
+        const double core_near = centre - core_half + edge.next() - 0.5,
+                     core_far = centre + core_half + edge.next() - 0.5;
+        const int first = std::max(0, static_cast<int>(std::ceil(near)));
+        const int last =
+            std::min(static_cast<int>(sample_count) - 1, static_cast<int>(std::floor(far)));
         for (int s = first; s <= last; ++s) {
-            const bool core = std::abs(s - centre) <= core_half && off <= ship_core_half_width_deg;
+            const bool core =
+                s >= core_near && s <= core_far && off <= ship_core_half_width_deg + beam_edge;
             levels[s] = std::max(levels[s], ship_as_received(core ? 7 : 6, effect));
         }
     }
