@@ -27,14 +27,22 @@ void OwnMotion::set_velocity(double t, double vx, double vy) {
     anchor_x_ = x;
     anchor_y_ = y;
     anchored_ = true;
+    // The speed is smoothed, the course taken as it comes: smoothing the
+    // velocity would lag a turn, and every target would seem to turn the
+    // other way with own ship.
+    const double speed = std::hypot(vx, vy);
     if (!velocity_known_) {
-        vx_ = vx;
-        vy_ = vy;
+        speed_ = speed;
     } else {
         const double a = dt > 0 ? 1 - std::exp(-dt / smoothing_s) : 1.0;
-        vx_ += a * (vx - vx_);
-        vy_ += a * (vy - vy_);
+        speed_ += a * (speed - speed_);
     }
+    if (speed > 0) {  // a ship stopped keeps the course it had
+        ux_ = vx / speed;
+        uy_ = vy / speed;
+    }
+    vx_ = speed_ * ux_;
+    vy_ = speed_ * uy_;
     velocity_known_ = true;
 }
 

@@ -2,8 +2,8 @@
 // and north of where it was when the tracker started), dead-reckoned from its
 // velocity over ground, and its latitude and longitude when fixes come.
 //
-// The velocity is course and speed over ground when given, smoothed over a
-// few seconds; else the slope of the position fixes of the last
+// The velocity is course and speed over ground when given, the speed
+// smoothed over a few seconds; else the slope of the position fixes of the last
 // fit_window_s; else unknown, and own ship is taken as still.
 #pragma once
 
@@ -42,7 +42,7 @@ class OwnMotion {
     bool fit_fixes(double t, double &vx, double &vy) const;
 
     double anchor_t_ = 0, anchor_x_ = 0, anchor_y_ = 0;  // dead reckoning from here
-    double vx_ = 0, vy_ = 0;
+    double vx_ = 0, vy_ = 0, speed_ = 0, ux_ = 0, uy_ = 1;
     bool velocity_known_ = false, anchored_ = false;
     double last_cog_t_ = 0;
     bool have_cog_ = false;
