@@ -573,6 +573,123 @@ TEST(tracking_scenarios, LostFoundLostAndDropped) {
     }
 }
 
+// The cases that used to fail, each drawn here from its own geometry: a
+// ship turning along the line of sight is kept and its course follows the
+// turn; two ships whose echoes merge as they pass coast through it without
+// a lost alarm and keep their identities; a ship running out of the range
+// is dropped without one.
+TEST(tracking_scenarios, TurnsMergesAndTheRangesEnd) {
+    auto turning = [](Ship s, double at, double rate, double to) {
+        s.turn_at = at;
+        s.turn_rate_deg = rate;
+        s.turn_to_deg = to;
+        return s;
+    };
+    // Both pass (0, 3 NM) at 150 s, 120 m apart across their tracks, with
+    // echoes 200 m long.
+    auto passing = [](double course, double across_m) {
+        const double v = 12 * knot * 150, c = course * deg;
+        Ship s{-v * std::sin(c) + across_m * std::cos(c),
+               3 * nm - v * std::cos(c) - across_m * std::sin(c), course, 12};
+        s.half_length_samples = 5;
+        return s;
+    };
+    struct Case {
+        const char *name;
+        double range_nm;
+        uint16_t scale_code;
+        double own_speed_kn;
+        std::vector<Ship> ships;
+        double check_at;  // each target near its ship then, course within 5 degrees
+        bool leaves;      // the first ship runs out of the range before then
+    };
+    const Case cases[] = {
+        {"20 kn at 3.5 NM turning 060 to 130 at 2 deg/s",
+         6,
+         9,
+         10,
+         {turning(ship_at(3.5, 330, 60, 20), 120, 2, 130)},
+         215,
+         false},
+        {"12 kn at 6.5 NM turning 020 to 300 at 1.5 deg/s",
+         12,
+         11,
+         10,
+         {turning(ship_at(6.5, 30, 20, 12), 100, -1.5, 300)},
+         215,
+         false},
+        {"two ships passing 120 m apart", 6, 9, 0, {passing(60, 0), passing(300, 120)}, 300, false},
+        {"a ship running out of the range", 3, 7, 10, {ship_at(2.5, 200, 200, 15)}, 200, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Scene scene;
+        scene.range_nm = c.range_nm;
+        scene.scale_code = c.scale_code;
+        scene.own_speed_kn = c.own_speed_kn;
+        scene.ships = c.ships;
+        Station run(scene);
+        run.until(6);
+        std::vector<uint32_t> ids;
+        for (const Ship &s : c.ships) ids.push_back(run.acquire(s));
+        run.until(c.check_at);
+        const auto events = run.events();
+        EXPECT_EQ(count(events, RADARTRACK_EVENT_LOST), 0u);
+        const auto targets = run.targets();
+        for (std::size_t i = 0; i < c.ships.size(); ++i) {
+            const RadarTrackTarget *t = find(targets, ids[i]);
+            if (c.leaves && i == 0) {
+                EXPECT_EQ(t, nullptr);
+                EXPECT_EQ(count(events, RADARTRACK_EVENT_DROPPED), 1u);
+                continue;
+            }
+            if (t == nullptr) {
+                ADD_FAILURE() << "target " << ids[i] << " is gone";
+                continue;
+            }
+            double range, bearing;
+            scene.relative(c.ships[i], run.time(), range, bearing);
+            EXPECT_EQ(t->status, RADARTRACK_TRACKING);
+            EXPECT_NEAR(t->range_nm, range / nm, 0.05);
+            EXPECT_LE(angle_error(t->bearing_deg, bearing / deg), 1);
+            EXPECT_LE(angle_error(t->course_deg, truth(scene, c.ships[i], run.time()).course), 5);
+        }
+    }
+}
+
+// A manual order finds the echo at the point whatever the antenna's angle
+// past it, in a moderate sea whose clutter makes thousands of plots a
+// revolution: twelve ships round own ship, each ordered with the antenna
+// another 30 degrees past it.
+TEST(tracking_management, OrderTakesItsEchoWhereverTheAntennaIs) {
+    Scene scene;
+    scene.range_nm = 3;
+    scene.scale_code = 7;
+    scene.sea = 0.5;
+    for (int k = 0; k < 12; ++k) scene.ships.push_back(ship_at(1.2 + 0.12 * k, 30 * k + 10, 90, 8));
+    Station run(scene);
+    for (int k = 0; k < 12; ++k) {
+        SCOPED_TRACE(testing::Message() << "antenna " << 30 * k << " degrees past ship " << k);
+        const Ship &s = scene.ships[static_cast<std::size_t>(k)];
+        double range, bearing;
+        scene.relative(s, run.time(), range, bearing);
+        const double past = std::fmod(bearing / deg + 30 * k, 360);  // the antenna's angle then
+        const double period = 60 / scene.rpm, revolution = std::floor(run.time() / period) + 1;
+        run.until((revolution + past / 360) * period);
+        const uint32_t id = run.acquire(s);
+        ASSERT_NE(id, 0u);
+        scene.relative(s, run.time(), range, bearing);
+        const auto targets = run.targets();
+        const RadarTrackTarget *t = find(targets, id);
+        ASSERT_NE(t, nullptr);
+        EXPECT_NEAR(t->range_nm, range / nm, 0.03);
+        EXPECT_LE(angle_error(t->bearing_deg, bearing / deg), 1);
+    }
+    const RadarTrackStatus status = run.status();
+    EXPECT_GT(status.plots, 2000 * status.revolutions)
+        << "the clutter made few plots a revolution: the test would prove little";
+}
+
 TEST(tracking_management, CapacityAndFull) {
     Scene scene;
     for (int r = 0; r < 10; ++r)

@@ -1,5 +1,7 @@
 #include "clutter_map.h"
 
+#include <algorithm>
+
 #include "units.h"
 
 namespace radartrack {
@@ -13,17 +15,42 @@ bool ClutterMap::cell(double range, double bearing, uint32_t &sector, uint32_t &
     return true;
 }
 
-void ClutterMap::count(double range, double bearing) {
+namespace {
+uint32_t mass_bin_of(double log_mass) {
+    const double bin = log_mass / ClutterMap::mass_bin;
+    return bin <= 0 ? 0 : std::min(static_cast<uint32_t>(bin), ClutterMap::mass_bins - 1);
+}
+}  // namespace
+
+void ClutterMap::count(double range, double bearing, double log_mass) {
     uint32_t s = 0, b = 0;
     if (cell(range, bearing, s, b) && current_[s][b] < 0xFFFF) ++current_[s][b];
+    ++masses_now_[mass_bin_of(log_mass)];
+}
+
+double ClutterMap::mass_share(double log_mass) const {
+    // A few plots' worth spread over every bin: no mass is ever taken as
+    // impossible for clutter.
+    constexpr double prior = 4;
+    double total = prior;
+    for (const float m : masses_) total += m;
+    return (masses_[mass_bin_of(log_mass)] + prior / mass_bins) / total * mass_bins;
 }
 
 void ClutterMap::new_turn() {
+    // A running mean over the first revolutions, so a new map is not taken
+    // for a clear sea; then each revolution's share is `weight`.
+    ++turns_;
+    const double w = std::max(weight, 1.0 / turns_);
     for (uint32_t s = 0; s < sectors; ++s)
         for (uint32_t b = 0; b < bins; ++b) {
-            average_[s][b] += static_cast<float>(weight * (current_[s][b] - average_[s][b]));
+            average_[s][b] += static_cast<float>(w * (current_[s][b] - average_[s][b]));
             current_[s][b] = 0;
         }
+    for (uint32_t k = 0; k < mass_bins; ++k) {
+        masses_[k] += static_cast<float>(w * (masses_now_[k] - masses_[k]));
+        masses_now_[k] = 0;
+    }
 }
 
 double ClutterMap::density(double range, double bearing) const {

@@ -3,6 +3,7 @@
 // tracks, which become targets only after confirm_hits revolutions running
 // with motion a ship can have. Clutter and noise, drawn afresh every
 // revolution, do not line up that long.
+#include <algorithm>
 #include <cmath>
 
 #include "tracker.h"
@@ -50,7 +51,7 @@ void Tracker::initiate(Plot &plot) {
         }
     }
     if (best >= max_tentatives || tentatives_[best].hits < 3)
-        clutter_.count(plot.range, plot.bearing);
+        clutter_.count(plot.range, plot.bearing, std::log(std::max(plot.mass, 1.0f)));
     if (best < max_tentatives) {
         Tentative &t = tentatives_[best];
         double log_det = 0;
@@ -73,10 +74,10 @@ void Tracker::initiate(Plot &plot) {
         else if (t.hits >= tuning.confirm_hits && t.nis_sum / (t.hits - 2) > tuning.confirm_nis)
             end_tentative(best);
         else if (t.hits >= tuning.confirm_hits && expected_false <= tuning.confirm_false)
-            confirm(best);
+            confirm(best, plot);
         else if (t.hits >= 2 * tuning.confirm_hits &&
                  expected_false <= tuning.confirm_cluttered_false)
-            confirm(best);
+            confirm(best, plot);
         return;
     }
     bool in_zone = false;
@@ -126,19 +127,21 @@ void Tracker::end_tentative(uint32_t index) {
     free_tentatives_[free_tentative_count_++] = static_cast<uint16_t>(index);
 }
 
-void Tracker::confirm(uint32_t index) {
+void Tracker::confirm(uint32_t index, const Plot &plot) {
     Tentative &t = tentatives_[index];
     const int32_t track = new_track(t.filter, RADARTRACK_AUTO, t.first_seen, t.hits,
                                     t.last_pos + sweeps_per_turn / 2);
     if (track >= 0) {
+        learn_mass(tracks_[track], plot);
         end_tentative(index);
         return;
     }
     if (!t.full_reported) {
         t.full_reported = true;
         ++full_;
-        double range = 0, bearing = 0, s[4];
-        relative_now(t.filter, time_, range, bearing, s);
+        double range = 0, bearing = 0, s[4], p[4][4];
+        t.filter.predicted(time_, filter_tuning, s, p);
+        relative(s, time_, range, bearing);
         event(RADARTRACK_EVENT_FULL, 0, 0, range, bearing);
     }
 }

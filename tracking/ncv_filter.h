@@ -44,6 +44,10 @@ class NcvFilter {
 
     double time() const { return t_; }
     const double *state() const { return s_; }
+    void covariance(double p[4][4]) const {
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j) p[i][j] = p_[i][j];
+    }
     // Standard deviation of the speed, m/s (root mean of the two axes).
     double speed_sigma() const;
     bool manoeuvring() const { return manoeuvring_; }

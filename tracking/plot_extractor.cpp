@@ -253,12 +253,14 @@ bool PlotExtractor::close(uint16_t b, Plot &plot) {
     if (length > std::max(limits.max_length_samples, limits.max_size_m / sample_m)) return false;
     if (k.samples < limits.min_fill * length * k.lines) return false;
     plot.time = k.first_time + k.sum_wt / k.sum_w;
-    plot.range = range;
-    plot.bearing = Polar::bearing_rad(static_cast<double>(k.first_pos) + k.sum_wp / k.sum_w);
-    // The level-weighted centroid of a few samples is good to about a
-    // third of a sample.
-    plot.sigma_range = 0.3 * sample_m + 3.0;
+    plot.range = static_cast<float>(range);
+    plot.bearing = static_cast<float>(
+        Polar::bearing_rad(static_cast<double>(k.first_pos) + k.sum_wp / k.sum_w));
+    plot.sigma_range =
+        static_cast<float>(limits.range_sigma_samples * sample_m + limits.range_sigma_m);
+    plot.mass = static_cast<float>(k.sum_w);
     plot.closed_at = last_pos_;
+    plot.cut = k.max_s + 1u >= count_;
     plot.owner = plot.tentative = 0;
     plot.settled = false;
     plot.x = plot.y = 0;

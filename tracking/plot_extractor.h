@@ -52,6 +52,10 @@ struct ExtractorLimits {
     double min_fill = 0.25;       // samples / (length x lines): below, diffuse
     int64_t max_gap_sweeps = 16;  // lines farther apart are not adjacent
     double region_fill = 0.5;     // of a cell's lines rejected: masked next revolution
+    // The level-weighted centroid of a few samples is good to about a third
+    // of a sample, and a few metres.
+    double range_sigma_samples = 0.3;
+    double range_sigma_m = 3;
 };
 
 class PlotExtractor {

@@ -32,7 +32,7 @@ uint32_t Tracker::targets(RadarTrackTarget *out, uint32_t capacity) {
         RadarTrackTarget &t = out[n];
         t = {};
         double range = 0, bearing = 0, s[4];
-        relative_now(track.filter, time_, range, bearing, s);
+        relative_now(track, time_, range, bearing, s);
         const double rvx = s[2] - ovx, rvy = s[3] - ovy;
         t.id = track.id;
         t.status = track.status;

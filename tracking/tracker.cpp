@@ -26,6 +26,7 @@ Tracker::Tracker()
       last_sweep_(0),
       pos_(0),
       next_due_(INT64_MAX),
+      settle_lag_(0),
       turn_time_(-1),
       period_(2.5) {
     // Taken lowest first.
@@ -42,7 +43,12 @@ int32_t Tracker::line(const EchoLineRecord &line, double time) {
     const uint32_t count =
         std::min<uint32_t>(line.SampleCount, PlotExtractor::max_samples_per_line);
     if (range <= 0 || count == 0) return RADARTRACK_OK;
-    if (range != clutter_.span()) clutter_.reset(range);
+    line_samples_ = count;
+    if (range != clutter_.span()) {
+        // Another range: echoes take other numbers of samples.
+        clutter_.reset(range);
+        for (Track &t : tracks_) t.mass_known = false;
+    }
 
     // The antenna's progress is counted in its own sweeps, from the bow: the
     // bearing offset carries the heading, which jumps back and forth with the
@@ -73,6 +79,8 @@ int32_t Tracker::line(const EchoLineRecord &line, double time) {
 
 void Tracker::new_turn(double time) {
     ++revolutions_;
+    offset_turn_ = revolutions_ > 1 ? wrap_sweeps(static_cast<int64_t>(offset_) - turn_offset_) : 0;
+    turn_offset_ = offset_;
     clutter_.new_turn();
     const double period = time - turn_time_;
     if (turn_time_ >= 0 && period > 0.3 && period < 20) period_ = period;
@@ -84,7 +92,7 @@ void Tracker::new_turn(double time) {
     for (const Track &track : tracks_) {
         if (!track.used) continue;
         double range = 0, bearing = 0, s[4];
-        relative_now(track.filter, time + period_ / 2, range, bearing, s);
+        relative_now(track, time + period_ / 2, range, bearing, s);
         const double margin = 400 + std::hypot(s[2], s[3]) * period_;
         const double half = std::min(pi, margin / std::max(range, 1.0)) / rad_per_sweep;
         extractor.unmask(static_cast<int64_t>(bearing / rad_per_sweep) - offset_,
@@ -93,11 +101,12 @@ void Tracker::new_turn(double time) {
 }
 
 void Tracker::store_plot(Plot plot) {
-    plot.bearing = wrap_turn(plot.bearing + offset_ * rad_per_sweep);
+    const double bearing = wrap_turn(plot.bearing + offset_ * rad_per_sweep);
+    plot.bearing = static_cast<float>(bearing);
     double ox = 0, oy = 0;
     own_.position_at(plot.time, ox, oy);
-    plot.x = ox + plot.range * std::sin(plot.bearing);
-    plot.y = oy + plot.range * std::cos(plot.bearing);
+    plot.x = ox + plot.range * std::sin(bearing);
+    plot.y = oy + plot.range * std::cos(bearing);
     plots_[plot_total_ % max_plots] = plot;
     ++plot_total_;
 }
@@ -106,7 +115,7 @@ void Tracker::settle() {
     if (plot_total_ - settled_ > max_plots) settled_ = plot_total_ - max_plots;  // overrun: lost
     while (settled_ < plot_total_) {
         Plot &plot = plots_[settled_ % max_plots];
-        if (plot.closed_at + tuning.settle_lag > pos_) break;
+        if (plot.closed_at + std::max(tuning.settle_lag, settle_lag_) > pos_) break;
         settle_plot(plot);
         plot.settled = true;
         ++settled_;
@@ -114,20 +123,27 @@ void Tracker::settle() {
 }
 
 Cov2 Tracker::plot_cov(const Plot &plot) const {
-    const double s = std::sin(plot.bearing), c = std::cos(plot.bearing);
-    const double rr = plot.sigma_range * plot.sigma_range;
-    const double aa = plot.range * plot.range * tuning.bearing_sigma * tuning.bearing_sigma;
+    return plot_cov(plot.range, plot.bearing, plot.sigma_range);
+}
+
+Cov2 Tracker::plot_cov(double range, double bearing, double sigma_range) const {
+    const double s = std::sin(bearing), c = std::cos(bearing);
+    const double rr = sigma_range * sigma_range;
+    const double aa = range * range * tuning.bearing_sigma * tuning.bearing_sigma;
     return {s * s * rr + c * c * aa, s * c * (rr - aa), c * c * rr + s * s * aa};
 }
 
-void Tracker::relative_now(const NcvFilter &filter, double t, double &range, double &bearing,
-                           double s[4]) const {
-    double p[4][4];
-    filter.predicted(t, filter_tuning, s, p);
+void Tracker::relative(const double s[4], double t, double &range, double &bearing) const {
     double ox = 0, oy = 0;
     own_.position_at(t, ox, oy);
     range = std::hypot(s[0] - ox, s[1] - oy);
     bearing = direction(s[0] - ox, s[1] - oy);
+}
+
+void Tracker::relative_now(const Track &track, double t, double &range, double &bearing,
+                           double s[4]) const {
+    track.filter.shown(t, imm_tuning, s);
+    relative(s, t, range, bearing);
 }
 
 void Tracker::event(uint32_t kind, uint32_t id, uint32_t zone, double range, double bearing) {
