@@ -6,42 +6,7 @@
 namespace radartrack {
 
 namespace {
-
 constexpr int n = 4;
-
-// A nearly-constant-velocity model moved on by dt: x' = F x, P' = F P F^T + Q
-// with white acceleration of density q on each axis.
-void predict_model(const double x[4], const double p[4][4], double dt, double q, double xo[4],
-                   double po[4][4]) {
-    xo[0] = x[0] + dt * x[2];
-    xo[1] = x[1] + dt * x[3];
-    xo[2] = x[2];
-    xo[3] = x[3];
-    double a[4][4];  // F P, F = [I dt I; 0 I]
-    for (int j = 0; j < n; ++j) {
-        a[0][j] = p[0][j] + dt * p[2][j];
-        a[1][j] = p[1][j] + dt * p[3][j];
-        a[2][j] = p[2][j];
-        a[3][j] = p[3][j];
-    }
-    for (int i = 0; i < n; ++i) {  // (F P) F^T
-        po[i][0] = a[i][0] + dt * a[i][2];
-        po[i][1] = a[i][1] + dt * a[i][3];
-        po[i][2] = a[i][2];
-        po[i][3] = a[i][3];
-    }
-    const double d = std::fabs(dt), sign = dt < 0 ? -1 : 1;
-    const double q11 = q * d * d * d / 3, q12 = sign * q * d * d / 2, q22 = q * d;
-    po[0][0] += q11;
-    po[1][1] += q11;
-    po[0][2] += q12;
-    po[2][0] += q12;
-    po[1][3] += q12;
-    po[3][1] += q12;
-    po[2][2] += q22;
-    po[3][3] += q22;
-}
-
 }  // namespace
 
 void ImmFilter::start(const NcvFilter &from, const ImmTuning &tuning) {
@@ -85,8 +50,8 @@ void ImmFilter::mix_and_predict(double t, const ImmTuning &tuning, Step &step) c
             for (int a = 0; a < n; ++a)
                 for (int b = 0; b < n; ++b) p0[a][b] += w[i] * (p_[i][a][b] + dx[a] * dx[b]);
         }
-        predict_model(x0, p0, dt, j == steady ? tuning.steady_q : tuning.manoeuvre_q, step.x[j],
-                      step.p[j]);
+        predict_constant_velocity(x0, p0, dt, j == steady ? tuning.steady_q : tuning.manoeuvre_q,
+                                  step.x[j], step.p[j]);
     }
 }
 

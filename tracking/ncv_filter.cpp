@@ -19,37 +19,41 @@ void NcvFilter::start(double t, double x, double y, const Cov2 &r, double speed_
     manoeuvring_ = false;
 }
 
-void NcvFilter::predicted(double t, const FilterTuning &tuning, double s[4], double p[4][4]) const {
-    const double dt = t - t_;
-    s[0] = s_[0] + dt * s_[2];
-    s[1] = s_[1] + dt * s_[3];
-    s[2] = s_[2];
-    s[3] = s_[3];
+void predict_constant_velocity(const double x[4], const double p[4][4], double dt, double q,
+                               double xo[4], double po[4][4]) {
+    xo[0] = x[0] + dt * x[2];
+    xo[1] = x[1] + dt * x[3];
+    xo[2] = x[2];
+    xo[3] = x[3];
     // P' = F P F^T + Q, F = [I dt I; 0 I], written out per block.
     double a[4][4];
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) a[i][j] = p_[i][j];
     for (int j = 0; j < 4; ++j) {  // rows: F P
-        a[0][j] += dt * p_[2][j];
-        a[1][j] += dt * p_[3][j];
+        a[0][j] = p[0][j] + dt * p[2][j];
+        a[1][j] = p[1][j] + dt * p[3][j];
+        a[2][j] = p[2][j];
+        a[3][j] = p[3][j];
     }
     for (int i = 0; i < 4; ++i) {  // columns: (F P) F^T
-        p[i][0] = a[i][0] + dt * a[i][2];
-        p[i][1] = a[i][1] + dt * a[i][3];
-        p[i][2] = a[i][2];
-        p[i][3] = a[i][3];
+        po[i][0] = a[i][0] + dt * a[i][2];
+        po[i][1] = a[i][1] + dt * a[i][3];
+        po[i][2] = a[i][2];
+        po[i][3] = a[i][3];
     }
-    const double q = manoeuvring_ ? tuning.manoeuvre_q : tuning.quiet_q;
     const double d = std::fabs(dt);
     const double q11 = q * d * d * d / 3, q12 = q * d * d / 2 * (dt < 0 ? -1 : 1), q22 = q * d;
-    p[0][0] += q11;
-    p[1][1] += q11;
-    p[0][2] += q12;
-    p[2][0] += q12;
-    p[1][3] += q12;
-    p[3][1] += q12;
-    p[2][2] += q22;
-    p[3][3] += q22;
+    po[0][0] += q11;
+    po[1][1] += q11;
+    po[0][2] += q12;
+    po[2][0] += q12;
+    po[1][3] += q12;
+    po[3][1] += q12;
+    po[2][2] += q22;
+    po[3][3] += q22;
+}
+
+void NcvFilter::predicted(double t, const FilterTuning &tuning, double s[4], double p[4][4]) const {
+    predict_constant_velocity(s_, p_, t - t_, manoeuvring_ ? tuning.manoeuvre_q : tuning.quiet_q, s,
+                              p);
 }
 
 namespace {

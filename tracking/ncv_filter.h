@@ -25,6 +25,12 @@ struct FilterTuning {
     double nis_off = 2.5;      // ... and the one that means it has ended
 };
 
+// A nearly-constant-velocity state (east, north, and their speeds) and its
+// covariance moved on by dt: x' = F x, P' = F P F^T + Q, with white
+// acceleration of density q (m^2/s^3) on each axis.
+void predict_constant_velocity(const double x[4], const double p[4][4], double dt, double q,
+                               double xo[4], double po[4][4]);
+
 class NcvFilter {
   public:
     // Starts at a measured position with its covariance, speed unknown (its
