@@ -34,32 +34,28 @@ constexpr double longest_scene_s = 6 * 3600;
 constexpr double acquire_retry_s = 10;          // an order finding no echo is tried again this long
 constexpr uint32_t first_acquisition_zone = 2;  // 0 and 1 are the radar's guard zones
 
-const char *status_name(uint32_t status) {
-    switch (status) {
-        case RADARTRACK_ACQUIRING:
-            return "acquiring";
-        case RADARTRACK_TRACKING:
-            return "tracking";
-        default:
-            return "lost";
-    }
-}
+// The words the output gives the tracker's numbers.
+struct Word {
+    int64_t value;
+    const char *word;
+};
+constexpr Word statuses[] = {{RADARTRACK_ACQUIRING, "acquiring"},
+                             {RADARTRACK_TRACKING, "tracking"},
+                             {RADARTRACK_LOST, "lost"}};
+constexpr Word event_kinds[] = {
+    {RADARTRACK_EVENT_ACQUIRED, "acquired"}, {RADARTRACK_EVENT_TRACKING, "tracking"},
+    {RADARTRACK_EVENT_LOST, "lost"},         {RADARTRACK_EVENT_GUARD, "guard"},
+    {RADARTRACK_EVENT_DANGER, "danger"},     {RADARTRACK_EVENT_DANGER_END, "danger_end"},
+    {RADARTRACK_EVENT_FULL, "full"},         {RADARTRACK_EVENT_DROPPED, "dropped"}};
+// An order's outcome: the status radartrack_acquire gave it last.
+constexpr Word order_outcomes[] = {
+    {RADARTRACK_OK, "acquired"}, {RADARTRACK_FULL, "full"}, {RADARTRACK_NOT_FOUND, "no echo"}};
 
-const char *event_name(uint32_t kind) {
-    static const char *const names[] = {"",       "acquired",   "tracking", "lost",   "guard",
-                                        "danger", "danger_end", "full",     "dropped"};
-    return kind < std::size(names) ? names[kind] : "other";
-}
-
-const char *order_outcome(int32_t status) {
-    switch (status) {
-        case RADARTRACK_OK:
-            return "acquired";
-        case RADARTRACK_FULL:
-            return "full";
-        default:
-            return "no echo";
-    }
+template <std::size_t N>
+const char *word_of(const Word (&words)[N], int64_t value) {
+    for (const Word &w : words)
+        if (w.value == value) return w.word;
+    return "other";
 }
 
 // To `per_unit` parts of a unit: a quotient of whole numbers prints short.
@@ -148,7 +144,7 @@ struct Run {
         outcomes[orders[i].index] = {
             {"at_s", a.at_s},
             {"done_s", now},
-            {"status", order_outcome(status)},
+            {"status", word_of(order_outcomes, status)},
             {"id", status == RADARTRACK_OK ? nlohmann::json(id) : nullptr}};
         orders.erase(orders.begin() + static_cast<std::ptrdiff_t>(i));
     }
@@ -161,7 +157,7 @@ struct Run {
             const RadarTrackTarget &x = targets[static_cast<std::size_t>(i)];
             list.push_back({
                 {"id", x.id},
-                {"status", status_name(x.status)},
+                {"status", word_of(statuses, x.status)},
                 {"acquisition", x.acquisition == RADARTRACK_AUTO ? "auto" : "manual"},
                 {"range_nm", rounded(x.range_nm, 1e4)},
                 {"bearing_deg", degrees(x.bearing_deg)},
@@ -184,7 +180,7 @@ struct Run {
         for (int32_t n; (n = radartrack_events(tracker, taken, 64)) > 0;)
             for (int32_t i = 0; i < n; ++i) {
                 const RadarTrackEvent &e = taken[i];
-                nlohmann::json event = {{"kind", event_name(e.kind)},
+                nlohmann::json event = {{"kind", word_of(event_kinds, e.kind)},
                                         {"id", e.id},
                                         {"t", rounded(e.time_s, 1e3)},
                                         {"range_nm", rounded(e.range_nm, 1e4)},
