@@ -37,12 +37,10 @@ import time
 
 import tracking_kinds
 
-RPM = 24
+from tracking_kinds import LIMITS, RPM, SENSORS, limit_of
+from tracking_truth import angle_error, course_of
+
 ACQUIRE_AT = 5.0  # seconds: two revolutions have been seen
-# The random sensor errors the standard's figures assume: gyro heading
-# sigma 0.12 deg, speed 3 sigma 0.2 kn. --heading-sigma and --speed-sigma
-# measure under others (0.3 deg and 0.1 kn is the scenario files' example).
-SENSORS = {"heading_sigma_deg": 0.12, "speed_sigma_kn": 0.067}
 
 # name, own speed (kn, course 000), target range (NM), bearing, relative course, relative speed
 STANDARD = [
@@ -52,30 +50,10 @@ STANDARD = [
     ("4: oblique, own 25 kn", 25, 8, 45, 225, 20),
 ]
 
-# The standard's 95 % limits: (quantity, after 1 min, after 3 min). A speed
-# limit is (knots, fraction of the true speed), whichever is larger.
-LIMITS = [
-    ("rel_course_deg", 11.0, 3.0),
-    ("rel_speed_kn", (1.5, 0.10), (0.8, 0.01)),
-    ("cpa_nm", 1.0, 0.3),
-    ("tcpa_min", None, 0.5),
-    ("course_deg", None, 5.0),
-    ("speed_kn", None, (0.5, 0.01)),
-]
-
 
 def vec(course_deg, speed_kn):
     a = math.radians(course_deg)
     return speed_kn * math.sin(a), speed_kn * math.cos(a)
-
-
-def course_of(vx, vy):
-    return math.degrees(math.atan2(vx, vy)) % 360.0
-
-
-def angle_error(a, b):
-    d = abs(a - b) % 360.0
-    return min(d, 360.0 - d)
 
 
 def truth(own_v, start, target_v, t):
@@ -130,12 +108,6 @@ def run_track(radarctl, scenario, at):
         raise RuntimeError(f"radarctl track failed ({out.returncode}): {out.stderr.strip()}")
     lines = [json.loads(line) for line in out.stdout.splitlines() if line.strip()]
     return [x for x in lines if "orders" not in x], elapsed, next((x["orders"] for x in lines if "orders" in x), [])
-
-
-def limit_of(limit, true_value):
-    if isinstance(limit, tuple):
-        return max(limit[0], limit[1] * true_value)
-    return limit
 
 
 def percentile95(values):
@@ -272,14 +244,14 @@ def kind_runs(radarctl, make, seeds, jobs):
     notes += [f"seed {e[5]}: {('1 min', '3 min')[e[0]]}: {e[4]} ({e[3]:.2f} of the limit)" for e in worst if e[3] > 0.5]
     rows = []
     for k, after in enumerate(("1 min", "3 min")):
-        for q, *limits in tracking_kinds.LIMITS:
+        for q, *limits in LIMITS:
             e = [x[2] for x in errors if x[0] == k and x[1] == q]
             r = [x[3] for x in errors if x[0] == k and x[1] == q]
             if e:
                 rows.append((after, q, percentile95(e), percentile95(r), len(e)))
     aside = []
     for k, after in enumerate(("1 min", "3 min")):
-        for q, *_ in tracking_kinds.LIMITS:
+        for q, *_ in LIMITS:
             e = [x[2] for x in unjudged if x[0] == k and x[1] == q]
             if e:
                 aside.append(f"{after} {q} {percentile95(e):.3f} ({len(e)})")
@@ -338,7 +310,6 @@ def main():
     a = p.parse_args()
     SENSORS["heading_sigma_deg"], SENSORS["speed_sigma_kn"] = a.heading_sigma, a.speed_sigma
 
-    tracking_kinds.SENSORS.update(SENSORS)
     lines = []
     if a.standard:
         lines += [f"Standard scenarios, {a.seeds} seeds each, antenna {RPM} rpm, heading noise "
