@@ -12,19 +12,6 @@ namespace {
 constexpr uint8_t top_level = 15;
 constexpr int largest_image = 16384;  // a side beyond this is refused (empty image)
 
-// Index 0 is the background inside the circle; 1..7 echo from dim to bright
-// orange and yellow; 8..15 trail in blues and greens, 15 the freshest.
-constexpr Rgb palette[16] = {
-    {6, 14, 22},                                                     // no echo
-    {96, 52, 0},    {140, 72, 0},   {184, 96, 8},   {224, 124, 16},  // echo 1-4
-    {255, 160, 32}, {255, 200, 48}, {255, 240, 96},                  // echo 5-7
-    {12, 34, 64},   {14, 46, 84},   {16, 60, 104},  {18, 78, 124},   // trail 8-11
-    {20, 100, 140}, {24, 126, 150}, {30, 156, 150}, {40, 190, 140},  // trail 12-15
-};
-constexpr Rgb outside{0, 0, 0};
-constexpr Rgb ring_colour{70, 100, 90};
-constexpr Rgb heading_colour{200, 200, 200};
-
 }  // namespace
 
 PolarPicture::PolarPicture() : levels_(std::size_t{bearings} * samples, 0) {}
@@ -70,10 +57,6 @@ uint8_t PolarPicture::level(uint16_t bearing, uint16_t sample) const {
     return levels_[std::size_t(bearing) * samples + sample];
 }
 
-Rgb level_colour(uint8_t level) { return palette[std::min(level, top_level)]; }
-
-PictureColours picture_colours() { return {outside, ring_colour, heading_colour}; }
-
 // Every pixel looks up its own bearing and sample: pixel (x, y) lies at
 // (x - c, c - y) from the centre c = size / 2, so the column through the
 // centre is bearing 0 exactly. Bearings run clockwise from north, rounded to
@@ -89,12 +72,13 @@ Image render_ppi(const PolarPicture &picture, int size, int rings) {
     const int count = picture.sample_count();
     const double per_radian = PolarPicture::bearings / (2 * std::numbers::pi);
     const double ring_spacing = rings > 0 ? radius / rings : 0;
+    const PictureColours colours = picture_colours();
     uint8_t *out = image.rgb.data();
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x, out += 3) {
             const int dx = x - c, dy = c - y;
             const double r = std::hypot(double(dx), double(dy));
-            Rgb colour = outside;
+            Rgb colour = colours.outside;
             if (r <= radius) {
                 uint8_t level = 0;
                 if (count > 0) {
@@ -108,10 +92,10 @@ Image render_ppi(const PolarPicture &picture, int size, int rings) {
                 colour = level_colour(level);
                 if (level == 0) {
                     if (dx == 0 && dy > 0) {
-                        colour = heading_colour;
+                        colour = colours.heading;
                     } else if (rings > 0) {
                         const double nearest = std::round(r / ring_spacing) * ring_spacing;
-                        if (nearest > 0 && std::fabs(r - nearest) < 0.5) colour = ring_colour;
+                        if (nearest > 0 && std::fabs(r - nearest) < 0.5) colour = colours.ring;
                     }
                 }
             }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "palette.h"
 #include "radar.h"
 
 namespace radarctl {
@@ -41,22 +42,9 @@ struct Image {
 };
 
 // Draws the PPI: north up, own ship in the centre, the last sample at the
-// rim; echo levels 1..7 and trail levels 8..15 in a legible palette; `rings`
+// rim; echo levels 1..7 and trail levels 8..15 in the palette (palette.h); `rings`
 // range rings.
 Image render_ppi(const PolarPicture &picture, int size, int rings = 4);
-
-// The colour render_ppi gives a level (0: the background inside the circle).
-struct Rgb {
-    uint8_t r, g, b;
-    bool operator==(const Rgb &) const = default;
-};
-Rgb level_colour(uint8_t level);
-
-// The picture's other colours: outside the circle, range rings, the heading line.
-struct PictureColours {
-    Rgb outside, ring, heading;
-};
-PictureColours picture_colours();
 
 // Writes the picture as a PNG file, whole or not at all; false with the
 // reason in `why` (the system's, for a file that cannot be written).

@@ -17,16 +17,6 @@ namespace {
 constexpr double pi = std::numbers::pi;
 constexpr double degrees_per_sweep = 360.0 / 8192.0;
 
-// The ranges the radar offers, shortest first. A range's scale code is its
-// place in this table, the same number as the range step of command 0x17
-// (0..17).
-constexpr double standard_ranges[] = {0.125, 0.25, 0.5, 0.75, 1,  1.5, 2,  3,  4,
-                                      6,     8,    12,  16,   24, 32,  48, 64, 96};
-constexpr int range_steps = sizeof standard_ranges / sizeof standard_ranges[0];
-
-// At the two shortest ranges 256 samples resolve all there is to see.
-constexpr double short_range_limit = 0.25;
-
 // The coast: a sector of land whose shore lies about 4 NM off, farther at the
 // sector's ends, where it turns away.
 constexpr double coast_from_deg = 20, coast_to_deg = 80;
@@ -394,20 +384,6 @@ uint16_t ScenarioPainter::draw(uint16_t sweep, double t, double range_nm, uint16
         }
     }
     return offset;
-}
-
-uint8_t scale_code_for(double range_nm) {
-    for (int i = 0; i < range_steps; ++i)
-        if (standard_ranges[i] >= range_nm * (1 - 1e-9)) return static_cast<uint8_t>(i);
-    return range_steps - 1;
-}
-
-uint16_t sample_count_for(double range_nm) {
-    return range_for_scale_code(scale_code_for(range_nm)) <= short_range_limit ? 256 : 512;
-}
-
-double range_for_scale_code(uint8_t scale_code) {
-    return standard_ranges[std::min<int>(scale_code, range_steps - 1)];
 }
 
 }  // namespace radarctl

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "ranges.h"
 #include "scenario.h"
 #include "sockets.h"
 #include "station_orders.h"
@@ -94,12 +95,6 @@ std::vector<uint16_t> revolution_sweeps(uint16_t step);
 // The scene time at which the station draws the line of `sweep` in revolution
 // `revolution` (counted from 0 at start) with the antenna turning at `rpm`.
 double sweep_time(double rpm, uint64_t revolution, uint16_t sweep);
-
-// Scale code and sample count for a range, as the station sends them.
-uint8_t scale_code_for(double range_nm);
-uint16_t sample_count_for(double range_nm);
-// The range a scale code stands for: the far edge of the last sample.
-double range_for_scale_code(uint8_t scale_code);
 
 // Change-encodes lines against the one before and packs them into echo
 // datagrams of at most 1024 bytes (header, lines, a pad byte when odd).

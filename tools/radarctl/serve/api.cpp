@@ -12,11 +12,11 @@
 #include "bridge.h"
 #include "catalogue.h"
 #include "controls.h"
-#include "ppi.h"
+#include "palette.h"
 #include "radar.h"
 #include "radar_tracking.h"
 #include "server.h"
-#include "sim.h"
+#include "ranges.h"
 #include "static_files.h"
 #include "values_body.h"
 
@@ -25,7 +25,6 @@ namespace {
 
 using json = nlohmann::json;
 
-constexpr int range_steps = 18;
 constexpr int sweeps = 8192, samples = 512;
 
 // The viewer's page may load only its own files and talk only to this

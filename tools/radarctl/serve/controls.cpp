@@ -7,7 +7,7 @@
 
 #include "catalogue.h"
 #include "meanings.h"
-#include "sim.h"
+#include "ranges.h"
 
 namespace radarctl::serve {
 namespace {
@@ -18,7 +18,6 @@ namespace m = meaning;
 constexpr double radians_per_tenth = std::numbers::pi / 1800.0;
 constexpr double metres_per_unit = m::metres_per_nm / m::distance_units_per_nm;
 constexpr double seconds_per_tenth_hour = 360.0;
-constexpr int range_steps = 18;
 
 // ---- Labels and the values a user may choose ---------------------------------
 
