@@ -10,7 +10,7 @@
 #include "echo/receiver.h"
 #include "echo/trails.h"
 #include "radar_tracking.h"
-#include "sim.h"
+#include "station.h"
 
 namespace {
 

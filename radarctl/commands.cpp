@@ -14,7 +14,7 @@
 #include "nmea_out.h"
 #include "ppi.h"
 #include "radar.h"
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 

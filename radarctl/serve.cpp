@@ -22,7 +22,7 @@
 #include "scenario.h"
 #include "serve_limits.h"
 #include "server.h"
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

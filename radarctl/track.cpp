@@ -21,7 +21,7 @@
 #include "radar.h"
 #include "radar_tracking.h"
 #include "scenario.h"
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

@@ -2,7 +2,7 @@
 // because the receiver keeps one line buffer and applies them to it.
 #include <algorithm>
 
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "files.h"
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

@@ -1,5 +1,7 @@
 // The radar station: a command port for the network library's connection and
 // an antenna that sends the scene as echo datagrams.
+#include "station.h"
+
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -10,7 +12,6 @@
 
 #include "nmea_out.h"
 #include "radar.h"
-#include "sim.h"
 #include "sockets.h"
 
 namespace radarctl {

@@ -7,7 +7,7 @@
 
 #include "meanings.h"
 #include "radar.h"
-#include "sim.h"
+#include "station.h"
 
 namespace radarctl {
 namespace {

@@ -18,7 +18,7 @@
 #include "orvane.h"
 #include "radar.h"
 #include "scenario.h"
-#include "sim.h"
+#include "station.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 
 #include "orvane.h"
 #include "radar.h"
-#include "sim.h"
+#include "station.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "orvane.h"
 #include "ppi.h"
 #include "radar.h"
-#include "sim.h"
+#include "station.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "loopback_station.h"
 #include "orvane.h"
 #include "radar.h"
-#include "sim.h"
+#include "station.h"
 
 namespace {
 
