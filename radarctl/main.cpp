@@ -79,8 +79,9 @@ const Command commands[] = {
      "--token-file FILE (its first line) or the RADARCTL_TOKEN environment variable;\n"
      "without them a random one is made and printed. Targets are tracked from the\n"
      "echo; own ship comes from NMEA 0183 (--nmea-in) or the radar. Dangerous within\n"
-     "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min). The viewer is\n"
-     "the page at the listen address; radarctl's documentation describes the server",
+     "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min), the first values\n"
+     "of the limits the viewer's panel changes. The viewer is the page at the listen\n"
+     "address; docs/server.md describes the server's API and the viewer.",
 #if RADARCTL_SERVE
      radarctl::run_serve},
 #else

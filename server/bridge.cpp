@@ -75,6 +75,7 @@ void Bridge::take_line(const EchoLineRecord &line) {
     last_mode_.store(line.Mode, std::memory_order_relaxed);
     const int64_t now = std::max<int64_t>(now_ns(), 1);
     last_line_ns_.store(now, std::memory_order_relaxed);
+    scale_seen_ns_[line.ScaleCode % scale_codes].store(now, std::memory_order_relaxed);
     const uint16_t samples = line.SampleCount > most_samples ? most_samples : line.SampleCount;
     std::lock_guard<std::mutex> held(lock_);
     if (pending_lines_ >= limits::handoff_lines) {
@@ -111,6 +112,15 @@ void Bridge::wait_for_pace(const EchoLineRecord &line) {
         return;
     }
     if (wait > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+}
+
+std::optional<uint16_t> Bridge::other_scale_since(uint16_t except,
+                                                  std::chrono::steady_clock::time_point since) const {
+    const int64_t since_ns = std::chrono::duration_cast<std::chrono::nanoseconds>(since.time_since_epoch()).count();
+    for (std::size_t code = 0; code < scale_codes; ++code)
+        if (code != except && scale_seen_ns_[code].load(std::memory_order_relaxed) > since_ns)
+            return static_cast<uint16_t>(code);
+    return std::nullopt;
 }
 
 std::optional<std::chrono::steady_clock::time_point> Bridge::last_line() const {

@@ -46,6 +46,10 @@ class Bridge {
     // Whether the latest line was of a playback file's last datagram: the
     // recording has played to its end (until it is started again).
     bool playback_at_end() const { return last_mode_.load() == mode_last_played; }
+    // A scale code other than `except` that a line carried after `since`
+    // (another range's picture among the radar's own); none when there is none.
+    std::optional<uint16_t> other_scale_since(uint16_t except,
+                                              std::chrono::steady_clock::time_point since) const;
     // Set when a line of a playback file's last datagram has come.
     std::atomic<bool> playback_ended{false};
     static constexpr uint16_t mode_last_played = 3;
@@ -65,6 +69,8 @@ class Bridge {
     std::atomic<uint64_t> received_{0}, dropped_{0};
     std::atomic<int64_t> last_line_ns_{0};  // steady clock; 0: none yet
     std::atomic<uint16_t> last_mode_{0};
+    static constexpr std::size_t scale_codes = 64;      // six bits in the datagram
+    std::atomic<int64_t> scale_seen_ns_[scale_codes] = {};  // steady clock; when a line last carried each
 
     // Pacing, on the receiver thread only.
     std::atomic<double> rpm_{0};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "ranges.h"
 #include "serve_limits.h"
 
 namespace radarctl::serve {
@@ -32,6 +33,28 @@ void EchoWatch::check(Clock::time_point now, std::optional<Clock::time_point> la
         alarms_.raise(kind, subject, lost_text(playback_));
     else if (last_line && now - *last_line < limits::echo_stale)
         alarms_.clear(kind, subject);
+}
+
+void EchoWatch::check_range(Clock::time_point now, std::optional<uint16_t> other_scale,
+                            std::optional<uint16_t> radar_step) {
+    if (!other_scale || !radar_step) {
+        if (mismatch_since_ && now - mismatch_seen_ > limits::range_gap) mismatch_since_.reset();
+        return;
+    }
+    if (!mismatch_since_ || radar_step_ != *radar_step) mismatch_since_ = now;
+    mismatch_seen_ = now;
+    echo_scale_ = *other_scale;
+    radar_step_ = *radar_step;
+}
+
+nlohmann::json EchoWatch::range_mismatch(Clock::time_point now) const {
+    if (!mismatch_since_ || now - *mismatch_since_ < limits::range_settle) return nullptr;
+    if (now - mismatch_seen_ > limits::range_gap) return nullptr;
+    const auto nm = [](uint16_t step) {
+        return step < range_steps ? nlohmann::json(range_for_scale_code(static_cast<uint8_t>(step)))
+                                  : nlohmann::json(nullptr);
+    };
+    return {{"echo_nm", nm(echo_scale_)}, {"radar_nm", nm(radar_step_)}};
 }
 
 void EchoWatch::describe(nlohmann::json &status, Clock::time_point now,

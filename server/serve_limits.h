@@ -26,6 +26,8 @@ constexpr std::size_t shortest_token = 12, longest_token = 128;  // printable ch
 constexpr auto echo_stale = 2s;  // no echo line for this long: the picture is no longer live
 constexpr auto echo_lost = 5s;   // no echo line for this long while the radar is expected: alarm
 constexpr auto watch_period = 250ms;
+constexpr auto range_settle = 5s;  // echo at a range not ordered for this long: "range mismatch"
+constexpr auto range_gap = 1s;     // ... seen at least this often
 constexpr auto recent_drops = 10s;  // the window of a client's own "lines dropped"
 
 constexpr std::size_t queue_bytes = 2 * 1024 * 1024;  // a client's queued frames

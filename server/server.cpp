@@ -132,11 +132,21 @@ void Server::watch_echo() {
         OrvaneGetRadarTxStby(&power);
         expected = radar_expected_ && (!power_announced_ || power == meaning::power_transmit);
     }
-    echo_.check(std::chrono::steady_clock::now(), bridge.last_line(), expected);
+    const auto now = std::chrono::steady_clock::now();
+    echo_.check(now, bridge.last_line(), expected);
+    // A recording's range is its own; a live radar's is the one it announced.
+    std::optional<uint16_t> radar_step;
+    uint16_t step = 0, value = 0;
+    if (options_.source != "playback" && range_announced_ && OrvaneGetRadarRange(&step, &value) == RADAR_OK)
+        radar_step = step;
+    const std::optional<uint16_t> other =
+        radar_step ? bridge.other_scale_since(*radar_step, now - limits::range_gap) : std::nullopt;
+    echo_.check_range(now, other, radar_step);
 }
 
 void Server::announce(int32_t code) {
     if (code == RADAR_CODE_TX_STANDBY) power_announced_ = true;
+    if (code == RADAR_CODE_RANGE) range_announced_ = true;
     own_.radar_announced(code, std::chrono::steady_clock::now());
     if (code == RADAR_CODE_GUARD_ZONE) targets_.guard_zones_announced();
     // The picture's trails follow the radar's trail display.

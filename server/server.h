@@ -99,6 +99,7 @@ class Server {
     bool targets_changed_ = false;
     bool radar_expected_ = false;  // the radar has been connected or heard: its echo is expected
     bool power_announced_ = false;  // the radar has said whether it transmits
+    bool range_announced_ = false;  // the radar has said what range it gives
     int trail_seconds_ = -1;  // the trail time the radar's trail display last set; none yet
     boost::asio::io_context io_{1};
     boost::asio::ip::tcp::acceptor acceptor_{io_};

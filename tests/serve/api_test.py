@@ -14,7 +14,8 @@ import serve_support as s
 
 STATUS_TYPES = {"version": str, "source": str, "source_status": int, "lines_received": int,
                 "lines_sent": int, "lines_dropped": int, "clients": int, "echo_age_s": (float, type(None)),
-                "echo_state": str, "playback_ended": bool, "tracking": dict}
+                "echo_state": str, "playback_ended": bool, "tracking": dict,
+                "range_mismatch": (dict, type(None))}
 TYPE_RANGES = {"u16": (0, 65535), "s16": (-32768, 32767), "u32": (0, 2**32 - 1),
                "s32": (-2**31, 2**31 - 1)}
 # What the simulated station announces when the library connects.

@@ -9,6 +9,7 @@ says so, and an echo port taken at start is heard once it is free.
 import os
 import select
 import socket
+import struct
 import tempfile
 import threading
 import time
@@ -95,6 +96,82 @@ class EchoLost(unittest.TestCase):
             self.assertEqual((cleared["id"], cleared["state"]), (raised["id"], "cleared"))
             self.assertEqual(status(self.port)["echo_state"], "live")
             self.assertEqual(alarms(self.port), [])
+        finally:
+            self.sim.resume()
+            ws.close()
+
+
+    def test_echo_at_a_range_not_ordered_is_told(self):
+        # The radar is ordered to range step 8; another program sends a
+        # picture of scale code 5 between the radar's own datagrams.
+        self.assertEqual(s.request(self.port, "POST", "/api/settings/RadarRange", token=s.TOKEN,
+                                   body={"values": [8, 0]})[0], 200)
+        mask = bytes([0, 0, 0xFF, 0xFF, 0, 0, 0, 0])
+        body = b"".join(struct.pack("<HH", sweep, 0x8000) + mask + bytes([0x55] * 8) for sweep in range(0, 16, 2))
+        header = struct.pack("<BBH", 8, 1, 64 | (5 << 10))
+        datagram = bytes(8) + struct.pack("<H", (len(header) + len(body)) // 2) + header + body
+        deadline = time.monotonic() + 10
+        seen = None
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as foreign:
+            while seen is None and time.monotonic() < deadline:
+                foreign.sendto(datagram, ("127.0.0.1", s.ECHO_PORT))
+                time.sleep(0.05)
+                seen = status(self.port)["range_mismatch"]
+        ranges = s.get_json(self.port, "/api/display")["ranges_nm"]
+        self.assertEqual(seen, {"echo_nm": ranges[5], "radar_nm": ranges[8]})
+        s.wait_for(lambda: status(self.port)["range_mismatch"] is None, 5, "no mismatch once the radar alone sends")
+
+
+class AlarmsRankedAndKept(unittest.TestCase):
+    """A guard zone alarm is up when the radar falls silent: the dead picture
+    heads the list; its alarm, cleared by the echo's return before anyone
+    acknowledged it, stays listed; the history tells the whole story."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sim = s.Sim(scenario="crossing.json")
+        cls.server = s.Server(source=cls.sim.serve_args())
+        cls.port = cls.server.port
+        s.wait_for(lambda: status(cls.port)["echo_state"] == "live", 10, "live echo")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.stop()
+        cls.sim.stop()
+
+    def test_ranked_kept_until_acknowledged_and_in_history(self):
+        ws = s.WebSocket(self.port)
+        try:
+            # Zone 1 all round, 0.5 to 5.5 NM: the scenario's ships are in it.
+            code, _, _ = s.request(self.port, "POST", "/api/settings/RadarGuard", token=s.TOKEN,
+                                   body={"values": [1, 1, 0, 0, 3599, 55000, 5000]})
+            self.assertEqual(code, 200)
+            next(e for e in ws.events(15) if e["type"] == "alarm" and e["kind"] == "guard")
+            self.sim.pause()
+            lost = next(e for e in ws.events(15) if e["type"] == "alarm" and e["kind"] == "echo_lost")
+            listed = [(a["priority"], a["kind"]) for a in alarms(self.port)]
+            self.assertEqual(listed[0], (1, "echo_lost"))
+            self.assertIn((3, "guard"), listed)
+            self.assertEqual(listed, sorted(listed, key=lambda a: a[0]))
+
+            self.sim.resume()
+            back = next(e for e in ws.events(10) if e["type"] == "alarm" and e["id"] == lost["id"])
+            self.assertEqual((back["state"], back["active"], back["acknowledged"]), ("raised", False, False))
+            self.assertRegex(back["cleared_at"], r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ$")
+            kept = [a for a in alarms(self.port) if a["id"] == lost["id"]]
+            self.assertEqual([(a["active"], a["acknowledged"]) for a in kept], [(False, False)])
+
+            def record():
+                history = s.get_json(self.port, "/api/alarms?history=1")["history"]
+                return next(r for r in history if r["id"] == lost["id"])
+            self.assertEqual((record()["cleared"] is not None, record()["acknowledged"]), (True, None))
+            self.assertEqual(s.request(self.port, "POST", f"/api/alarms/{lost['id']}/ack", token=s.TOKEN)[0], 200)
+            gone = next(e for e in ws.events(5) if e["type"] == "alarm" and e["id"] == lost["id"])
+            self.assertEqual(gone["state"], "cleared")
+            self.assertNotIn(lost["id"], [a["id"] for a in alarms(self.port)])
+            done = record()
+            self.assertLessEqual(done["raised"], done["cleared"])
+            self.assertLessEqual(done["cleared"], done["acknowledged"])
         finally:
             self.sim.resume()
             ws.close()

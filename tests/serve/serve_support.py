@@ -131,8 +131,9 @@ class Sim:
     """`radarctl sim` in a process of its own: a radar whose echo can be
     stopped (SIGSTOP: the command link stays up, nothing is sent) and resumed."""
 
-    def __init__(self, rpm=24):
-        self.proc = subprocess.Popen([RADARCTL, "sim", "--rpm", str(rpm)], stdout=subprocess.PIPE)
+    def __init__(self, rpm=24, scenario=None):
+        more = ["--scenario", os.path.join(ROOT, "station", "scenarios", scenario)] if scenario else []
+        self.proc = subprocess.Popen([RADARCTL, "sim", "--rpm", str(rpm)] + more, stdout=subprocess.PIPE)
         line = self.proc.stdout.readline()
         m = re.search(rb"commands on 127\.0\.0\.1:(\d+)", line)
         if not m:
