@@ -240,9 +240,29 @@ Response set_control(const Request &request, Context &context, const Address &pe
     if (control == nullptr) return error(request, http::status::not_found, "no control " + std::string(id));
     const json body = json::parse(request.body(), nullptr, false);
     const ControlOrder order = order_for(*control, body);
-    if (order.group == nullptr) return error(request, http::status::bad_request, order.error);
+    if (!order.error.empty()) return error(request, http::status::bad_request, order.error);
+    if (order.held != ServerValue::none) {
+        // A value the server holds changes now; viewers hear of it as of the radar's changes.
+        json event = {{"type", "controls"}, {"values", apply_held(order)}};
+        context.hub.broadcast(std::make_shared<const std::string>(event.dump()), false, 0);
+        return make(request, http::status::ok, json{{"status", RADAR_OK}}.dump());
+    }
     const int16_t status = order.group->put.call(RADAR_KIND_ORDER, order.values.data());
     return make(request, http::status::ok, json{{"status", status}}.dump());
+}
+
+// POST /api/trial (a plan) and DELETE /api/trial. No token: a trial changes
+// nothing on the radar, and every viewer sees that it is on.
+Response trial(const Request &request, Context &context) {
+    if (request.method() == http::verb::delete_)
+        return make(request, http::status::ok, context.targets.end_trial().dump());
+    if (request.method() != http::verb::post)
+        return error(request, http::status::method_not_allowed, "POST or DELETE only");
+    std::string why;
+    const std::optional<TrialPlan> plan = read_trial(request.body(), why);
+    if (!plan) return error(request, http::status::bad_request, why);
+    const json answer = context.targets.start_trial(*plan, std::chrono::steady_clock::now());
+    return make(request, http::status::ok, answer.dump());
 }
 
 }  // namespace
@@ -253,6 +273,20 @@ Response error_response(http::status status, unsigned version, bool keep_alive, 
 }
 
 std::string_view path_of(std::string_view target) { return target.substr(0, target.find('?')); }
+
+// Whether the query of a request's target holds a parameter, as "history=1".
+bool query_has(std::string_view target, std::string_view parameter) {
+    const std::size_t mark = target.find('?');
+    if (mark == std::string_view::npos) return false;
+    std::string_view query = target.substr(mark + 1);
+    while (!query.empty()) {
+        const std::size_t amp = query.find('&');
+        if (query.substr(0, amp) == parameter) return true;
+        if (amp == std::string_view::npos) break;
+        query.remove_prefix(amp + 1);
+    }
+    return false;
+}
 
 std::string status_json(Context &context) {
     char version[16] = {};
@@ -269,6 +303,7 @@ std::string status_json(Context &context) {
     status["tracking"] = context.targets.status();
     status["tracking"]["own_source"] = context.own.source_name(std::chrono::steady_clock::now());
     EchoWatch::describe(status, std::chrono::steady_clock::now(), b.last_line());
+    status["range_mismatch"] = context.echo.range_mismatch(std::chrono::steady_clock::now());
     return status.dump();
 }
 
@@ -334,6 +369,7 @@ Response answer(const Request &request, Context &context, const Address &peer) {
         if (method != http::verb::delete_) return error(request, http::status::method_not_allowed, "DELETE only");
         return cancel(request, context, peer, path.substr(target_prefix.size()));
     }
+    if (path == "/api/trial") return trial(request, context);
     constexpr std::string_view control_prefix = "/api/controls/";
     if (path.starts_with(control_prefix) && path != "/api/controls/values") {
         if (method != http::verb::put) return error(request, http::status::method_not_allowed, "PUT only");
@@ -359,7 +395,11 @@ Response answer(const Request &request, Context &context, const Address &peer) {
     if (path == "/api/display") return make(request, http::status::ok, display().dump());
     if (path == "/api/controls") return make(request, http::status::ok, controls_json().dump());
     if (path == "/api/controls/values") return make(request, http::status::ok, control_values().dump());
-    if (path == "/api/alarms") return make(request, http::status::ok, context.alarms.list().dump());
+    if (path == "/api/alarms") {
+        const bool history = query_has(request.target(), "history=1");
+        return make(request, http::status::ok,
+                    (history ? context.alarms.history() : context.alarms.list()).dump());
+    }
     if (path == "/ws") return error(request, http::status::bad_request, "a WebSocket upgrade is needed");
     const StaticFile *file = find_file(path);
     return make(request, http::status::ok, std::string(file->data, file->size), file->type);

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <numbers>
@@ -18,6 +19,9 @@ namespace m = meaning;
 constexpr double radians_per_tenth = std::numbers::pi / 1800.0;
 constexpr double metres_per_unit = m::metres_per_nm / m::distance_units_per_nm;
 constexpr double seconds_per_tenth_hour = 360.0;
+// The danger limits' ranges, as radarctl serve's --cpa-limit and --tcpa-limit.
+constexpr int64_t most_cpa_limit = 20 * static_cast<int64_t>(m::distance_units_per_nm);
+constexpr int64_t most_tcpa_limit = 60 * 60;
 
 // ---- Labels and the values a user may choose ---------------------------------
 
@@ -106,6 +110,15 @@ const Control table[] = {
      .category = "guardZones", .type = "zone", .stem = "RadarGuard", .entry = 2, .field = "bearing1",
      .conversion = Conversion::tenths_degree, .enabled_field = "setting", .end_field = "bearing2",
      .start_distance_field = "distance1", .end_distance_field = "distance2"},
+
+    {.id = 35, .key = "cpaLimit", .name = "CPA limit",
+     .description = "A target that will pass closer than this, within the TCPA limit, raises the CPA alarm",
+     .category = "targets", .type = "number", .stem = nullptr, .field = nullptr,
+     .conversion = Conversion::distance, .held = ServerValue::cpa_limit, .most = most_cpa_limit},
+    {.id = 36, .key = "tcpaLimit", .name = "TCPA limit",
+     .description = "How far ahead the CPA limit looks: a close passing later than this raises no alarm yet",
+     .category = "targets", .type = "number", .stem = nullptr, .field = nullptr,
+     .conversion = Conversion::seconds, .held = ServerValue::tcpa_limit, .most = most_tcpa_limit},
 
     {.id = 40, .key = "interferenceRejection", .name = "Interference rejection",
      .description = "Removes the spokes and dots another radar nearby paints",
@@ -221,8 +234,8 @@ const RawGroup raw_table[] = {
     {"ArpaPlotInterval", "targets are tracked by this server, not by the radar"},
     {"ArpaVectorMode", "this screen chooses its own vectors"},
     {"ArpaVectorTime", "this screen chooses its own vectors"},
-    {"ArpaCPA", "the CPA limit is radarctl serve's --cpa-limit"},
-    {"ArpaTCPA", "the TCPA limit is radarctl serve's --tcpa-limit"},
+    {"ArpaCPA", "the CPA limit is this server's own control, cpaLimit"},
+    {"ArpaTCPA", "the TCPA limit is this server's own control, tcpaLimit"},
     {"ArpaAutoACQ", "automatic acquisition is radarctl serve's --acquire-zone"},
     {"ArpaAlarm", "targets are tracked by this server, not by the radar"},
     {"ArpaMark", "targets are tracked by this server, not by the radar"},
@@ -233,6 +246,11 @@ const RawGroup raw_table[] = {
     {"ArpaStatus", "targets are tracked by this server, not by the radar"},
     {"ArpaAlarmStop", "alarms are acknowledged with POST /api/alarms/ID/ack"},
 };
+
+// The server's own values behind the rows with `held` set.
+std::array<ServerValueAccess, static_cast<std::size_t>(ServerValue::count)> holders;
+
+ServerValueAccess &holder(ServerValue value) { return holders[static_cast<std::size_t>(value)]; }
 
 // ---- Conversions ---------------------------------------------------------------
 
@@ -318,6 +336,10 @@ Held read(const Control &c) {
 }
 
 json value_of(const Control &c) {
+    if (c.held != ServerValue::none) {
+        const ServerValueAccess &h = holder(c.held);
+        return {{"value", h.read ? json(shown(c.conversion, h.read())) : json(nullptr)}};
+    }
     const Held r = read(c);
     const int64_t raw = r.at(c.field);
     json v = json::object();
@@ -335,10 +357,18 @@ json value_of(const Control &c) {
 }
 
 json definition(const Control &c) {
+    json d = {{"id", c.id}, {"name", c.name}, {"description", c.description},
+              {"category", c.category}, {"dataType", c.type}};
+    if (c.held != ServerValue::none) {
+        d["units"] = units_of(c.conversion);
+        d["minValue"] = shown(c.conversion, c.least);
+        d["maxValue"] = shown(c.conversion, c.most);
+        d["stepValue"] = shown(c.conversion, 1);
+        return d;
+    }
     const Group &g = *find_group(c.stem);
     const std::size_t field = *field_index(g, c.field);
-    json d = {{"id", c.id}, {"name", c.name}, {"description", c.description},
-              {"category", c.category}, {"dataType", c.type}, {"group", c.stem}};
+    d["group"] = c.stem;
     if (c.read_only) d["isReadOnly"] = true;
     if (c.auto_field != nullptr) d["hasAuto"] = true;
     if (c.enabled_field != nullptr && !c.off_is_zero) d["hasEnabled"] = true;
@@ -443,6 +473,7 @@ json control_values() {
 json control_values_for(int32_t code) {
     json some = json::object();
     for (const Control &c : table) {
+        if (c.held != ServerValue::none) continue;  // the radar announces none of them
         const Group &g = *find_group(c.stem);
         if (g.code == code || g.wire == code) some[c.key] = value_of(c);
     }
@@ -466,6 +497,19 @@ ControlOrder order_for(const Control &c, const json &body) {
                      number_in(body, "endDistance", end_distance), bool_in(body, "auto", automatic),
                      bool_in(body, "enabled", enabled)})
         if (why) return refused(*why);
+    if (c.held != ServerValue::none) {
+        if (automatic || enabled || end || start_distance || end_distance)
+            return refused(std::string(c.key) + " takes value");
+        if (!value) return refused("nothing to set: the body names no value");
+        const int64_t v = raw_of(c.conversion, *value);
+        if (v < c.least || v > c.most)
+            return refused(std::string(c.key) + ": " + json(*value).dump() + " is outside " +
+                           json(shown(c.conversion, c.least)).dump() + " to " +
+                           json(shown(c.conversion, c.most)).dump() + " " + units_of(c.conversion));
+        order.held = c.held;
+        order.values = {v};
+        return order;
+    }
     if ((automatic && c.auto_field == nullptr) || (enabled && (c.enabled_field == nullptr || c.off_is_zero)) ||
         (end && c.end_field == nullptr) || ((start_distance || end_distance) && c.start_distance_field == nullptr))
         return refused(std::string(c.key) + " takes " + (c.end_field ? "value, endValue, startDistance, endDistance, enabled"
@@ -525,6 +569,18 @@ ControlOrder order_for(const Control &c, const json &body) {
     order.group = &g;
     order.values = std::move(raw);
     return order;
+}
+
+void hold(ServerValue value, ServerValueAccess access) { holder(value) = std::move(access); }
+
+json apply_held(const ControlOrder &order) {
+    json changed = json::object();
+    const ServerValueAccess &h = holder(order.held);
+    if (order.values.empty() || !h.write) return changed;
+    h.write(order.values.front());
+    for (const Control &c : table)
+        if (c.held == order.held) changed[c.key] = value_of(c);
+    return changed;
 }
 
 uint16_t trail_seconds_announced() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <span>
@@ -26,6 +27,10 @@ enum class Conversion : uint8_t {
     trail_step,       // a step of the trail times -> seconds
 };
 
+// Where a control's value lives: in the radar's parameter group, or with the
+// server itself (the tracker's danger limits), which has no group behind it.
+enum class ServerValue : uint8_t { none, cpa_limit, tcpa_limit, count };
+
 struct Label {
     int64_t value;
     const char *text;
@@ -36,9 +41,9 @@ struct Control {
     const char *key;
     const char *name;
     const char *description;
-    const char *category;  // base, trails, guardZones, markers, advanced, installation, info
+    const char *category;  // base, trails, guardZones, markers, targets, advanced, installation, info
     const char *type;      // number, enum, zone
-    const char *stem;      // the parameter group
+    const char *stem;      // the parameter group; null for a value the server holds
     int64_t entry = 0;     // the entry of a numbered group; 0: none
     const char *field;     // the field that carries the value
     Conversion conversion = Conversion::plain;
@@ -50,6 +55,9 @@ struct Control {
     bool read_only = false;
     // A zone's other corners: end bearing, start and end distance.
     const char *end_field = nullptr, *start_distance_field = nullptr, *end_distance_field = nullptr;
+    // A value the server holds: which, and its range in the conversion's raw unit.
+    ServerValue held = ServerValue::none;
+    int64_t least = 0, most = 0;
 };
 
 // A group left to the raw API (/api/schema, /api/settings) and why.
@@ -71,8 +79,20 @@ struct ControlOrder {
     std::string error;
     const struct Group *group = nullptr;
     std::vector<int64_t> values;
+    ServerValue held = ServerValue::none;  // else the held value to set, values[0] in its raw unit
 };
 ControlOrder order_for(const Control &control, const nlohmann::json &body);
+
+// Whoever keeps a held value says how to read and set it, in the raw unit of
+// its control's conversion; an empty one lets it go (the value reads null).
+struct ServerValueAccess {
+    std::function<int64_t()> read;
+    std::function<void(int64_t)> write;
+};
+void hold(ServerValue value, ServerValueAccess access);
+// A held control's order carried out at once; the values it changed, as
+// control_values_for gives a radar's announcement.
+nlohmann::json apply_held(const ControlOrder &order);
 
 // The trail time the radar's trail display asks for, in seconds (0: off).
 uint16_t trail_seconds_announced();

@@ -6,7 +6,11 @@
 #include <cstring>
 #include <map>
 #include <new>
+#include <optional>
 
+#include "controls.h"
+#include "meanings.h"
+#include "passing.h"
 #include "radar.h"
 
 namespace radarctl::serve {
@@ -18,6 +22,10 @@ constexpr uint32_t radar_zones = 2;  // tracker zone places 0 and 1: the radar's
 constexpr double order_patience_s = 15;  // a scenario's acquisition is tried this long for an echo
 constexpr std::size_t line_header = 8;   // sweep, bearing offset, scale code, sample count
 constexpr std::size_t events_at_once = 64;
+// Below this speed over ground own ship's course is no line to cross: her
+// heading stands for it.
+constexpr double least_own_speed_kn = 0.5;
+constexpr double seconds_per_minute = 60;
 
 const char *const status_names[] = {"acquiring", "tracking", "lost"};
 
@@ -33,6 +41,11 @@ std::string format(const char *pattern, double a, double b) {
     char text[96];
     std::snprintf(text, sizeof text, pattern, a, b);
     return text;
+}
+
+// A CPA alarm's text, as the target's numbers are now.
+std::string cpa_text(const RadarTrackTarget &t) {
+    return "Target " + std::to_string(t.id) + ": " + format("CPA %.2f NM in %.1f min", t.cpa_nm, t.tcpa_min);
 }
 
 // A number to `per` parts of its unit, or null when the tracker has none.
@@ -67,9 +80,30 @@ Targets::Targets(Alarms &alarms, OwnShip &own, Clock::time_point epoch, Tracking
                      });
     targets_.reserve(RADARTRACK_MAX_TARGETS);
     guard_zones_announced();
+    // The danger limits are controls (cpaLimit, tcpaLimit) the server holds.
+    hold(ServerValue::cpa_limit,
+         {[this] { return std::llround(options_.cpa_limit_nm * meaning::distance_units_per_nm); },
+          [this](int64_t v) {
+              set_limits(v / meaning::distance_units_per_nm, options_.tcpa_limit_min);
+          }});
+    hold(ServerValue::tcpa_limit,
+         {[this] { return std::llround(options_.tcpa_limit_min * seconds_per_minute); },
+          [this](int64_t v) { set_limits(options_.cpa_limit_nm, v / seconds_per_minute); }});
 }
 
-Targets::~Targets() { radartrack_destroy(tracker_); }
+Targets::~Targets() {
+    hold(ServerValue::cpa_limit, {});
+    hold(ServerValue::tcpa_limit, {});
+    radartrack_destroy(tracker_);
+}
+
+// The tracker judges each target against new limits on its next revolution.
+void Targets::set_limits(double cpa_nm, double tcpa_min) {
+    options_.cpa_limit_nm = cpa_nm;
+    options_.tcpa_limit_min = tcpa_min;
+    radartrack_set_limits(tracker_, cpa_nm, tcpa_min);
+    if (changed_) changed_();
+}
 
 double Targets::since_epoch(int64_t steady_ns) const {
     return std::chrono::duration<double>(
@@ -87,6 +121,8 @@ void Targets::feed_own(double up_to_s) {
         RadarTrackOwnShip s = own_waiting_[fed];
         s.time_s = last_time_s_ = std::max(s.time_s, last_time_s_);
         radartrack_own_ship(tracker_, &s);
+        if (s.has & RADARTRACK_OWN_VELOCITY) past_.own_velocity(s.time_s, s.course_deg, s.speed_kn);
+        if (s.has & RADARTRACK_OWN_HEADING) own_heading_deg_ = s.heading_deg;
     }
     own_waiting_.erase(own_waiting_.begin(),
                        own_waiting_.begin() + static_cast<std::ptrdiff_t>(fed));
@@ -120,13 +156,23 @@ void Targets::lines(const std::string &frame, const std::vector<int64_t> &times_
 
 void Targets::step(Clock::time_point now) {
     for (const RadarTrackOwnShip &s : own_.take_samples()) own_waiting_.push_back(s);
-    feed_own(std::chrono::duration<double>(now - epoch_).count());
+    const double now_s = std::chrono::duration<double>(now - epoch_).count();
+    feed_own(now_s);
+    if (own_.source_of(OwnShip::velocity, now) == OwnShip::none) past_.own_unknown();
     orders_due();
     take_events();
+    past_.sample(std::max(now_s, last_time_s_), targets_);
+    if (trial_.over(now)) {
+        trial_.end();
+        if (changed_) changed_();
+    }
     RadarTrackStatus status{};
     radartrack_status(tracker_, &status);
     if (status.revolutions != revolutions_) {
         revolutions_ = status.revolutions;
+        // A CPA alarm says what the target does now, not what it did when raised.
+        for (const RadarTrackTarget &t : targets_)
+            if (t.flags & RADARTRACK_FLAG_DANGEROUS) alarms_.update("cpa", target_subject(t.id), cpa_text(t));
         if (changed_) changed_();
     }
 }
@@ -198,12 +244,9 @@ void Targets::take_events() {
                 const auto found =
                     std::find_if(targets_.begin(), targets_.end(),
                                  [&](const RadarTrackTarget &t) { return t.id == e.id; });
-                std::string text = "Target " + std::to_string(e.id) + ": ";
-                if (found != targets_.end())
-                    text += format("CPA %.2f NM in %.1f min", found->cpa_nm, found->tcpa_min);
-                else
-                    text += "dangerous";
-                alarms_.raise("cpa", subject, text);
+                alarms_.raise("cpa", subject,
+                              found != targets_.end() ? cpa_text(*found)
+                                                      : "Target " + std::to_string(e.id) + ": dangerous");
                 break;
             }
             case RADARTRACK_EVENT_DANGER_END:
@@ -211,9 +254,7 @@ void Targets::take_events() {
                 break;
             case RADARTRACK_EVENT_DROPPED: {
                 alarms_.clear("cpa", subject);
-                // A lost target's alarm stays until someone has heard it.
-                const Alarm *lost = alarms_.find("lost", subject);
-                if (lost != nullptr && lost->acknowledged) alarms_.clear("lost", subject);
+                alarms_.clear("lost", subject);  // listed still, until someone has heard it
                 changed = true;
                 break;
             }
@@ -304,11 +345,25 @@ json Targets::describe(Clock::time_point now) {
         return utc_text(utc_now -
                         std::chrono::duration_cast<std::chrono::system_clock::duration>(ago));
     };
+    const double now_s = std::chrono::duration<double>(now - epoch_).count();
+    const bool heading_known = std::isfinite(own_heading_deg_) &&
+                               own_.source_of(OwnShip::heading, now) != OwnShip::none;
     json list = json::array();
     for (const RadarTrackTarget &t : targets_) {
         // Until its motion is established a target has a place but no vector.
         const bool moving = t.status != RADARTRACK_ACQUIRING;
         const auto motion = [&](json v) { return moving ? v : json(nullptr); };
+        // Own ship's course line, or her heading while she is all but stopped.
+        std::optional<Passage> bow;
+        if (const std::optional<TargetMotion> m = motion_of(t)) {
+            const double own_speed = std::hypot(m->own.east, m->own.north);
+            std::optional<Vec> ahead;
+            if (own_speed >= least_own_speed_kn)
+                ahead = Vec{m->own.east / own_speed, m->own.north / own_speed};
+            else if (heading_known)
+                ahead = polar_vec(1, own_heading_deg_);
+            if (ahead) bow = bow_crossing(*ahead, m->position, m->relative);
+        }
         list.push_back({{"id", t.id},
                         {"status", t.status < 3 ? status_names[t.status] : "unknown"},
                         {"acquisition", t.acquisition == RADARTRACK_AUTO ? "auto" : "manual"},
@@ -323,12 +378,41 @@ json Targets::describe(Clock::time_point now) {
                         {"first_seen", utc(t.first_seen_s)},
                         {"last_seen", utc(t.last_seen_s)},
                         {"dangerous", (t.flags & RADARTRACK_FLAG_DANGEROUS) != 0},
-                        {"relative_only", (t.flags & RADARTRACK_FLAG_RELATIVE_ONLY) != 0}});
+                        {"relative_only", (t.flags & RADARTRACK_FLAG_RELATIVE_ONLY) != 0},
+                        {"bcr_nm", bow ? rounded(bow->range_nm, 1000) : json(nullptr)},
+                        {"bct_min", bow ? rounded(bow->time_min, 100) : json(nullptr)},
+                        {"trial", trial_answer(t)},
+                        {"past", past_.describe(t.id, now_s, utc)}});
     }
     return {{"limits", {{"cpa_nm", options_.cpa_limit_nm}, {"tcpa_min", options_.tcpa_limit_min}}},
+            {"trial", trial_.describe()},
             {"capacity", RADARTRACK_MAX_TARGETS},
             {"full", targets_.size() >= RADARTRACK_MAX_TARGETS},
             {"targets", list}};
+}
+
+json Targets::trial_answer(const RadarTrackTarget &t) const {
+    const std::optional<Passage> p = trial_.approach(t);
+    if (!p) return nullptr;
+    return {{"cpa_nm", rounded(p->range_nm, 1000)}, {"tcpa_min", rounded(p->time_min, 100)}};
+}
+
+json Targets::start_trial(const TrialPlan &plan, Clock::time_point now) {
+    trial_.start(plan, now);
+    json answers = json::array();
+    for (const RadarTrackTarget &t : targets_)
+        if (json a = trial_answer(t); !a.is_null()) {
+            a["id"] = t.id;
+            answers.push_back(std::move(a));
+        }
+    if (changed_) changed_();
+    return {{"trial", trial_.describe()}, {"targets", answers}};
+}
+
+json Targets::end_trial() {
+    trial_.end();
+    if (changed_) changed_();
+    return {{"trial", nullptr}};
 }
 
 json Targets::status() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -14,7 +15,9 @@
 
 #include "alarms.h"
 #include "own_ship.h"
+#include "past.h"
 #include "radar_tracking.h"
+#include "trial.h"
 
 namespace radarctl::serve {
 
@@ -62,7 +65,12 @@ class Targets {
     // target already dropped lets its alarm go.
     void acknowledged(const std::string &kind, const std::string &subject);
 
-    // /api/targets without "own": limits, capacity, full, targets.
+    // The trial manoeuvre (trial.h): started, its answer {"trial", "targets"};
+    // ended, {"trial": null}. It ends by itself on the step after its time.
+    nlohmann::json start_trial(const TrialPlan &plan, Clock::time_point now);
+    nlohmann::json end_trial();
+
+    // /api/targets without "own": limits, trial, capacity, full, targets.
     nlohmann::json describe(Clock::time_point now);
     // The status's "tracking" object, without "own_source".
     nlohmann::json status();
@@ -73,6 +81,8 @@ class Targets {
     double since_epoch(int64_t steady_ns) const;
     void refresh();
     void orders_due();
+    void set_limits(double cpa_nm, double tcpa_min);
+    nlohmann::json trial_answer(const RadarTrackTarget &t) const;
 
     Alarms &alarms_;
     OwnShip &own_;
@@ -86,6 +96,9 @@ class Targets {
     std::vector<RadarTrackTarget> targets_;  // as of the last refresh
     std::size_t next_order_ = 0;
     bool full_told_ = false;
+    PastPositions past_;
+    Trial trial_;
+    double own_heading_deg_ = NAN;  // her latest heading: her course line when she is stopped
 };
 
 }  // namespace radarctl::serve
