@@ -8,15 +8,20 @@ import { Panel, zoneText } from './panel.js';
 import { Picture } from './picture.js';
 import { DisplayChoices } from './display_choices.js';
 import { Watch } from './watch.js';
+import { AlarmHistory } from './alarm_history.js';
 import { Targets } from './targets.js';
 import { TargetList } from './target_list.js';
-import { M_PER_NM, formatBearing, formatNm, known, toRad } from './units.js';
+import { Trial } from './trial.js';
+import { M_PER_NM, formatBearing, formatDuration, formatNm, formatRangeNm, known, toRad, wrap } from './units.js';
 
 const TOKEN_KEY = 'radarctl-token';
 const FIRST_RETRY_MS = 500, LAST_RETRY_MS = 10000;
 const REREAD_MS = 150;  // a setting event without its controls event: the values read again this soon after
 const PREVIEW_MS = 2500;  // a dragged mark the radar has not announced by then goes back
-const ORIENTATION_TEXT = { north: 'North up', head: 'Head up', course: 'Course up' };
+const ORIENTATION_TEXT = { north: 'North up', head: 'Head up', course: 'Course up',
+  relative: 'Head up (no heading)' };
+const SOURCE_TEXT = { sim: 'simulated radar', station: 'radar', playback: 'recording' };
+const OWN_SOURCE = { radar: 'radar', nmea: 'NMEA', none: 'none' };
 const TRANSMIT = 2;  // the power control's value while the radar transmits
 
 const $ = (selector) => document.querySelector(selector);
@@ -56,6 +61,7 @@ function announced(changed) {
   ppi.setValues(values);
   panel?.update(changed);
   if ('range' in changed) showRange();
+  if ('rings' in changed) showVectors();
   if ('heading' in changed) showMotion();
   if ('power' in changed) {
     const power = changed.power.value;
@@ -67,6 +73,7 @@ function announced(changed) {
 function showRange() {
   const nm = ppi.rangeNm();
   $('#range').textContent = nm === null ? '–' : formatNm(nm);
+  showVectors();
   // A recording's range is its own, not the one the radar record holds.
   if (playback && nm !== null) panel?.showPictureRange(formatNm(nm));
 }
@@ -82,11 +89,74 @@ function showMotion() {
   ppi.setMotion(heading, course);
   const shown = ppi.shownOrientation();
   choices?.showFallback(shown);
-  const wanted = choices?.state.orientation ?? 'north';
-  $('#orientation').textContent = ORIENTATION_TEXT[shown] +
-    (wanted !== shown ? ` (no ${wanted === 'head' ? 'heading' : 'course'})` : '') +
-    (choices?.state.offCentre ? ', off centre' : '');
-  $('#orientation').className = wanted !== shown ? 'warn' : '';
+  $('#orientation').textContent = (shown === 'course' ? `Course up ${formatBearing(ppi.rotation())}`
+    : ORIENTATION_TEXT[shown]) + (choices?.state.offCentre ? ', off centre' : '');
+  $('#orientation').className = shown === 'relative' ? 'warn' : '';
+  showOwn(own, heading);
+  showVectors();
+}
+
+// Own ship in the picture's corner: heading, course and speed over ground,
+// each with where it comes from.
+function showOwn(own, heading) {
+  const sources = own?.sources ?? {};
+  const from = (part) => (sources[part] ? ` (${OWN_SOURCE[sources[part]] ?? sources[part]})` : '');
+  const stale = (part) => (Array.isArray(own?.stale) && own.stale.includes(part) ? ', stale' : '');
+  const hdgFrom = own ? from('heading') : heading !== null ? ' (radar)' : '';
+  $('#own-heading').textContent = heading === null ? `HDG not known${stale('heading')}`
+    : `HDG ${formatBearing(heading)}${hdgFrom}`;
+  const unknown = ` not known${stale('velocity')}`;
+  $('#own-course').textContent = known(own?.course_deg)
+    ? `COG ${formatBearing(toRad(own.course_deg))}${from('velocity')}` : `COG${unknown}`;
+  $('#own-speed').textContent = known(own?.speed_kn)
+    ? `SOG ${own.speed_kn.toFixed(1)} kn${from('velocity')}` : `SOG${unknown}`;
+}
+
+// The vectors' mode and length, the past dots' spacing and the rings', on the picture.
+function showVectors() {
+  if (!targets) return;
+  const words = [];
+  if (targets.body) {
+    words.push(`Vectors ${targets.vectorMode() === 'true' ? 'T' : 'R'} ${targets.minutes} min`);
+    if (targets.pastS) words.push(`past ${formatDuration(targets.pastS)}`);
+    if (targets.trial()) words.push('TRIAL');
+  }
+  const rings = ppi.rings();
+  const shown = [['#vector-state', words.join(', ')], ['#rings-state', rings ? `rings ${formatRangeNm(rings)}` : '']];
+  for (const [id, text] of shown) if ($(id).textContent !== text) $(id).textContent = text;
+}
+
+// Echo arriving at a range the radar was not ordered to: the picture's
+// distances may be wrong.
+function showRangeMismatch(mismatch) {
+  const e = $('#range-mismatch');
+  const shown = mismatch && known(mismatch.echo_nm, mismatch.radar_nm);
+  e.hidden = !shown;
+  if (shown) {
+    e.textContent = `Range mismatch: echo at ${formatRangeNm(mismatch.echo_nm)}, ` +
+      `radar set to ${formatRangeNm(mismatch.radar_nm)}`;
+  }
+}
+
+// The values a mark switched on takes when it has none: where it is seen.
+// An EBL at the cursor's last bearing, else 045° from the bow; a VRM at half
+// the range; a guard zone 60° wide ahead, from a third to two thirds of it.
+function placeNew(id, v) {
+  const range = ppi.rangeNm();
+  const ahead = known(ppi.heading) ? ppi.heading : 0;  // without a heading the bow is at the top
+  const zero = (...xs) => xs.every((x) => !known(x) || x === 0);
+  if (/^ebl\d$/.test(id) && zero(v?.value)) {
+    const bearing = ppi.cursor ? ppi.cursor.bearing : wrap(ahead + toRad(45));
+    return { value: values.eblReference?.value === 1 ? wrap(bearing - ahead) : bearing };
+  }
+  if (!range) return {};
+  const metres = (nm) => (Math.round(nm * 100) / 100) * M_PER_NM;
+  if (/^vrm\d$/.test(id) && zero(v?.value)) return { value: metres(range / 2) };
+  if (/^guardZone\d$/.test(id) && zero(v?.value, v?.endValue, v?.startDistance, v?.endDistance)) {
+    return { value: wrap(ahead - toRad(30)), endValue: wrap(ahead + toRad(30)),
+             startDistance: metres(range / 3), endDistance: metres((2 * range) / 3) };
+  }
+  return {};
 }
 
 // ---- The token ------------------------------------------------------------
@@ -116,7 +186,8 @@ function askToken(message) {
 // cancelled); asks for the token when none is kept or the server refused the
 // one kept. Resolves to the answer's body with `ok` and a `text` to show.
 async function send(method, path, body) {
-  let message = 'Control token (radarctl serve prints it at start):';
+  let message = 'Control token: the one radarctl serve was given (best in a file, --token-file FILE), ' +
+    'or the one it printed when it started:';
   for (let attempt = 0; attempt < 3; ++attempt) {
     const token = sessionStorage.getItem(TOKEN_KEY) || (await askToken(message));
     if (!token) return { ok: false, text: 'not sent: no token' };
@@ -150,8 +221,6 @@ const putControl = (id, body) => send('PUT', `api/controls/${encodeURIComponent(
 
 // ---- The stream -----------------------------------------------------------
 
-let lines = 0;
-
 function connect(wait = FIRST_RETRY_MS) {
   const url = new URL('ws', location.href);
   url.protocol = location.protocol === 'https:' ? 'wss:' : 'ws:';
@@ -169,12 +238,12 @@ function connect(wait = FIRST_RETRY_MS) {
     if (typeof message.data === 'string') return onEvent(message.data);
     const before = ppi.scale;
     const count = decodeLines(message.data, (...line) => ppi.addLine(...line));
-    lines += count;
     if (count > 0) watch.line();
     if (ppi.scale !== before) showRange();
   };
   socket.onclose = () => {
     showState('disconnected');
+    showRangeMismatch(null);
     watch.connected(false);
     const next = opened ? FIRST_RETRY_MS : Math.min(wait * 2, LAST_RETRY_MS);
     setTimeout(() => connect(next), opened ? FIRST_RETRY_MS : wait);
@@ -210,8 +279,10 @@ function onEvent(text) {
     }
     // What this screen itself lost lately, not what another viewer did.
     const lost = message.client_lines_dropped;
-    $('#radar').textContent = `${message.source ?? ''}` +
-      (lost ? ` · ${lost} lines lost on this screen in the last 10 s` : '');
+    $('#source').textContent = SOURCE_TEXT[message.source] ?? String(message.source ?? 'radar');
+    $('#link-note').hidden = !lost;
+    $('#link-note').textContent = lost ? 'Slow link: parts of the picture missed on this screen' : '';
+    showRangeMismatch(message.range_mismatch);
   } else if (message.type === 'alarm') {
     watch.onAlarm(message);
     targets.setAlarms([...watch.alarms.values()]);
@@ -225,16 +296,6 @@ function showState(state) {
   const e = $('#state');
   e.textContent = state;
   e.className = state;
-}
-
-function countRate() {
-  let since = performance.now();
-  setInterval(() => {
-    const now = performance.now();
-    $('#rate').textContent = String(Math.round((lines * 1000) / (now - since)));
-    lines = 0;
-    since = now;
-  }, 1000);
 }
 
 // ---- Layout, pointer and keys ---------------------------------------------
@@ -302,10 +363,16 @@ async function start() {
     ppi.setOrientation(c.orientation, c.offCentre);
     targets?.changed();
     showMotion();
+  }, () => {
+    ppi.holdCourse(true);
+    showMotion();
   });
   watch = new Watch((id) => post(`api/alarms/${id}/ack`, {}));
+  new AlarmHistory($('#alarm-history'));
   targets = new Targets(ppi, () => document.body.classList.contains('stale'));
   targetList = new TargetList(targets, send);
+  new Trial(targets, send);
+  targets.onChange(showVectors);
   let resizing = 0;  // rebuilding the lookup table at every step of a drag is wasted work
   new ResizeObserver(() => {
     clearTimeout(resizing);
@@ -313,7 +380,6 @@ async function start() {
   }).observe($('#scope'));
   fit();
   watchPointer();
-  countRate();
   showMotion();
   $('#panel-toggle').addEventListener('click', () => {
     document.body.classList.toggle('panel-hidden');
@@ -339,7 +405,8 @@ async function start() {
     getJsonPersistently('api/controls'),
     getJsonPersistently('api/controls/values'),
   ]);
-  panel = new Panel($('#controls'), $('#more'), definitions.controls, putControl, (id) => ppi.marks.select(id));
+  panel = new Panel($('#controls'), $('#more'), definitions.controls, putControl, (id) => ppi.marks.select(id),
+    { places: { targets: $('#target-limits') }, placeNew });
   if (playback) panel.setPlayback();
   // Events that came first are newer than this answer; keep them.
   announced({ ...current, ...values });

@@ -1,6 +1,8 @@
 // This screen's own choices, kept per browser: the orientation (north up,
 // head up, course up), off-centre, the palette and the brightness. They
-// change this screen alone, never the radar.
+// change this screen alone, never the radar. Without a heading the picture
+// can only be head up (its bearings are the radar's, from the bow): north
+// up and course up are then not offered, and the note says why.
 
 import { BRIGHTNESS, NAMES, PALETTES, keep, kept } from './palettes.js';
 
@@ -38,8 +40,9 @@ function line(name, ...widgets) {
 }
 
 export class DisplayChoices {
-  // onChange({orientation, offCentre, palette, brightness}) after each change.
-  constructor(root, onChange) {
+  // onChange({orientation, offCentre, palette, brightness}) after each change;
+  // onHoldCourse(): course up is to take the present course again.
+  constructor(root, onChange, onHoldCourse = () => {}) {
     this.onChange = onChange;
     let view = {};
     try {
@@ -69,8 +72,12 @@ export class DisplayChoices {
     this.note.className = 'note';
     this.note.id = 'orientation-note';
     this.note.hidden = true;
+    this.holdCourse = document.createElement('button');
+    Object.assign(this.holdCourse, { type: 'button', id: 'course-up-reset', hidden: true,
+      textContent: 'Course up: take the present course' });
+    this.holdCourse.addEventListener('click', () => onHoldCourse());
     root.append(
-      line('Orientation'), this.orientation.group, this.note,
+      line('Orientation'), this.orientation.group, this.note, this.holdCourse,
       line('Own ship'), this.centre.group,
       line('Palette'), this.palette.group,
       line('Brightness', this.brightnessText), slider);
@@ -96,14 +103,19 @@ export class DisplayChoices {
     this.onChange({ ...s });
   }
 
-  // Says when the orientation chosen cannot be had: shown is what the
-  // picture really is ('north', 'head', 'course').
+  // What the picture really is ('north', 'head', 'course', or 'relative':
+  // head up for want of a heading): the choices that cannot be had are
+  // disabled, and the note says why.
   showFallback(shown) {
-    const wanted = this.state.orientation;
-    const text = wanted === shown ? ''
-      : `${ORIENTATIONS[wanted]}: own ${wanted === 'head' ? 'heading' : 'course over ground'} unknown, ` +
-        'shown north up';
-    this.note.textContent = text;
-    this.note.hidden = !text;
+    const relative = shown === 'relative';
+    const why = 'No heading source (the radar\'s or NMEA): the picture is head up, its bearings relative to the bow';
+    for (const b of this.orientation.group.children) {
+      b.disabled = relative && b.dataset.value !== 'head';
+      b.title = b.disabled ? `${why}. ${b.textContent} needs a heading.` : '';
+    }
+    this.orientation.show(relative ? 'head' : this.state.orientation);
+    this.note.textContent = relative ? `${why}.` : '';
+    this.note.hidden = !relative;
+    this.holdCourse.hidden = shown !== 'course';
   }
 }

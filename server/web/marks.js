@@ -7,6 +7,10 @@ import { M_PER_NM, TURN, formatNm, formatBearing, known, wrap } from './units.js
 import { css } from './palettes.js';
 
 const GRAB_PX = 22;  // CSS pixels: a pointer this near a mark takes hold of it
+const LEAST_ARC = Math.PI / 180;  // a zone dragged keeps at least this arc: equal bearings would be the whole circle
+
+// The signed turn from one bearing to another, -π to π (clockwise positive).
+const turnBetween = (from, to) => ((to - from + 3 * Math.PI) % TURN) - Math.PI;
 
 export class Marks {
   constructor(ppi) {
@@ -91,8 +95,23 @@ export class Marks {
     }
     if (hold.id.startsWith('vrm')) return { ...old, enabled: true, value: metres };
     const z = { ...old };
-    z[hold.corner < 2 ? 'value' : 'endValue'] = bearing;
     z[hold.corner % 2 === 0 ? 'startDistance' : 'endDistance'] = metres;
+    // The arc follows the corner as it turns, never through 360° at once:
+    // a corner dragged past the other makes it the other end of a small arc.
+    // Equal bearings (a zone never set) open from nothing.
+    let end = hold.corner >= 2;
+    const fixed = end ? z.value : z.endValue;
+    let arc = wrap(z.endValue - z.value);
+    if (arc < 1e-6 || TURN - arc < 1e-6) arc = 0;
+    const moved = turnBetween(end ? z.endValue : z.value, bearing);
+    arc += end ? moved : -moved;
+    if (arc < 0) {
+      [end, arc] = [!end, -arc];
+      hold.corner ^= 2;
+    }
+    arc = Math.min(Math.max(arc, LEAST_ARC), TURN - LEAST_ARC);
+    if (end) Object.assign(z, { value: fixed, endValue: wrap(fixed + arc) });
+    else Object.assign(z, { value: wrap(fixed - arc), endValue: fixed });
     return z;
   }
 
@@ -121,9 +140,12 @@ export class Marks {
         g.stroke();
         g.setLineDash([]);
         const text = `VRM${n} ${formatNm(nm)}`;
-        // Below and right of own ship on the picture, where the label reads.
-        const a = Math.PI / 4 + (n - 1) * 0.35, x = cx + r * Math.cos(a), y = cy + r * Math.sin(a);
-        this.text(g, text, x + 4 * d, y + 8 * d, t.marker, 'left');
+        // Inside its ring, below and right of own ship (above, when off
+        // centre puts that part out of the picture): never cut at the rim.
+        let a = Math.PI / 4 + (n - 1) * 0.35;
+        if (cy + r * Math.sin(a) + 14 * d > this.ppi.size) a = -a;
+        const x = cx + r * Math.cos(a), y = cy + r * Math.sin(a);
+        this.text(g, text, x - 6 * d, y + (a > 0 ? -8 : 10) * d, t.marker, 'right');
         words.push(text);
       }
     }

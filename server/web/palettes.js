@@ -20,14 +20,17 @@ const MARKS = {
   day: {
     marker: [150, 200, 215], guard: [230, 90, 64], text: [175, 195, 205], scale: [70, 90, 100], scaleText: [30, 45, 55],
     cursor: [230, 230, 160], target: [150, 215, 255], danger: [255, 64, 48], stale: [120, 130, 140],
+    trial: [255, 196, 64],
   },
   dusk: {
     marker: [100, 140, 150], guard: [180, 70, 50], text: [120, 135, 145], scale: [80, 105, 105], scaleText: [110, 125, 135],
     cursor: [160, 160, 110], target: [105, 150, 180], danger: [220, 56, 40], stale: [84, 91, 98],
+    trial: [190, 145, 50],
   },
   night: {
     marker: [170, 60, 40], guard: [200, 40, 20], text: [150, 45, 30], scale: [110, 30, 20], scaleText: [150, 45, 30],
     cursor: [200, 80, 40], target: [190, 90, 50], danger: [255, 40, 20], stale: [80, 30, 25],
+    trial: [215, 120, 30],
   },
 };
 

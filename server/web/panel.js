@@ -16,8 +16,13 @@ const CATEGORY_NAMES = {
   base: 'Radar', trails: 'Trails', markers: 'Markers', guardZones: 'Guard zones',
   advanced: 'Advanced', installation: 'Installation', info: 'Information',
 };
+// Categories shown elsewhere on the page, when it gives them a place: the
+// danger limits beside the targets.
+const PLACED = { targets: 'Danger limits' };
 const STATUS_TEXT = { 0: 'sent', '-1': 'refused', '-2': 'out of range', '-3': 'not sent: no radar yet' };
-const POWER_HINT = { 1: 'tap to transmit', 2: 'tap for standby', 3: 'tap for standby', 0: 'tap to transmit' };
+// The transmitter's state, and what a tap does: never a word that could be either.
+const POWER_STATE = { 0: 'Off', 1: 'On standby', 2: 'Transmitting', 3: 'Warming up' };
+const POWER_ACTION = { 0: 'tap to transmit', 1: 'tap to transmit', 2: 'tap to go to standby', 3: 'tap to go to standby' };
 
 function element(tag, attributes = {}, ...children) {
   const e = document.createElement(tag);
@@ -31,11 +36,13 @@ function element(tag, attributes = {}, ...children) {
 
 const button = (text, attributes = {}) => element('button', { type: 'button', ...attributes }, text);
 
-// A slider's number for a value of the radar, in the unit the person reads.
+// A slider's number for a value of the radar, in the unit the person reads,
+// its decimals and its step when the control gives none.
 function sliderScale(def) {
-  if (def.units === 'rad') return { to: toDeg, from: toRad, unit: '°' };
-  if (def.units === 'm') return { to: (m) => m / M_PER_NM, from: (nm) => nm * M_PER_NM, unit: ' NM' };
-  return { to: (v) => v, from: (v) => v, unit: def.units === 'percent' ? ' %' : '' };
+  if (def.units === 'rad') return { to: toDeg, from: toRad, unit: '°', digits: 1 };
+  if (def.units === 'm') return { to: (m) => m / M_PER_NM, from: (nm) => nm * M_PER_NM, unit: ' NM', digits: 2, step: 0.05 };
+  if (def.units === 's') return { to: (s) => s / 60, from: (min) => min * 60, unit: ' min', digits: 1, step: 0.5 };
+  return { to: (v) => v, from: (v) => v, unit: def.units === 'percent' ? ' %' : '', digits: 0 };
 }
 
 // A guard zone in words: its bearings clockwise and its distances.
@@ -48,9 +55,12 @@ export function zoneText(z) {
 export class Panel {
   // send(id, body) resolves to the answer {ok, text, status}; it carries the
   // token. onSelect(id | null): a marker chosen to be placed by dragging.
-  constructor(plain, more, definitions, send, onSelect) {
+  // places: {category: element} for categories shown elsewhere (PLACED).
+  // placeNew(id, value): the values a mark switched on takes when it has none.
+  constructor(plain, more, definitions, send, onSelect, { places = {}, placeNew = () => ({}) } = {}) {
     this.send = send;
     this.onSelect = onSelect;
+    this.placeNew = placeNew;
     this.defs = definitions;
     this.values = {};
     this.rows = new Map();  // id -> {def, root, sync(value), widgets, result, timer}
@@ -68,8 +78,16 @@ export class Panel {
       (PLAIN.includes(category) ? plain : more).append(section);
       for (const id of inCategory) section.append(this.build(id, definitions[id]));
     }
+    for (const [category, title] of Object.entries(PLACED)) {
+      const inCategory = ids.filter((id) => definitions[id].category === category);
+      if (!places[category] || inCategory.length === 0) continue;
+      const section = element('div', { 'data-category': category }, element('div', { class: 'label' }, title));
+      for (const id of inCategory) section.append(this.build(id, definitions[id]));
+      places[category].replaceChildren(section);
+    }
     // Controls of a category this page does not know still show, behind "More".
-    const others = ids.filter((id) => ![...PLAIN, ...MORE].includes(definitions[id].category));
+    const shown = [...PLAIN, ...MORE, ...Object.keys(PLACED).filter((c) => places[c])];
+    const others = ids.filter((id) => !shown.includes(definitions[id].category));
     if (others.length) {
       const section = element('section', { class: 'group' }, element('h3', {}, 'Other'));
       for (const id of others) section.append(this.build(id, definitions[id]));
@@ -115,8 +133,8 @@ export class Panel {
     row.syncs.push((value) => {
       const v = value?.value;
       b.dataset.state = String(v);
-      b.querySelector('.state').textContent = row.def.descriptions?.[String(v)] ?? '–';
-      b.querySelector('.hint').textContent = POWER_HINT[v] ?? '';
+      b.querySelector('.state').textContent = POWER_STATE[v] ?? row.def.descriptions?.[String(v)] ?? '–';
+      b.querySelector('.hint').textContent = POWER_ACTION[v] ?? '';
     });
   }
 
@@ -203,7 +221,8 @@ export class Panel {
     const def = row.def, s = sliderScale(def);
     const input = element('input', {
       type: 'range', min: s.to(def.minValue), max: s.to(def.maxValue),
-      step: known(def.stepValue) ? s.to(def.stepValue) : 'any', 'aria-label': def.name,
+      // The person's step (0.05 NM, half a minute) where the radar's resolution is finer.
+      step: known(def.stepValue) ? Math.max(s.to(def.stepValue), s.step ?? 0) : s.step ?? 'any', 'aria-label': def.name,
     });
     const widgets = [];
     if (def.hasEnabled) widgets.push(this.toggle(row, 'enabled', 'On'));
@@ -212,7 +231,7 @@ export class Panel {
     row.widgets.push(input);
     input.addEventListener('input', () => {
       row.editing = true;
-      row.reading.textContent = `→ ${Number(input.value).toFixed(def.units === 'rad' ? 1 : 0)}${s.unit}`;
+      row.reading.textContent = `→ ${Number(input.value).toFixed(s.digits)}${s.unit}`;
     });
     input.addEventListener('change', () => {
       row.editing = false;
@@ -223,7 +242,9 @@ export class Panel {
       if (row.editing || !known(value?.value)) return;
       input.value = String(s.to(value.value));
       input.classList.toggle('auto', value.auto === true);
-      row.reading.textContent = (value.auto ? 'Auto ' : '') + this.format(def, value);
+      // In auto the level is the radar's: shown only when it reports one.
+      const level = known(value.value) && value.value > 0 ? this.format(def, value) : '';
+      row.reading.textContent = value.auto ? (level ? `Auto · ${level}` : 'Auto') : this.format(def, value);
     });
   }
 
@@ -231,7 +252,10 @@ export class Panel {
   toggle(row, key, text) {
     const b = button(text, { class: 'toggle', 'data-key': key, 'aria-pressed': 'false' });
     b.addEventListener('click', () => {
-      this.order(row, { [key]: !(this.values[row.id]?.[key] === true) });
+      const on = !(this.values[row.id]?.[key] === true);
+      // A mark switched on with no values of its own comes on where it is seen.
+      const where = key === 'enabled' && on ? this.placeNew(row.id, this.values[row.id]) : {};
+      this.order(row, { [key]: on, ...where });
     });
     row.widgets.push(b);
     row.syncs.push((value) => { b.setAttribute('aria-pressed', String(value?.[key] === true)); });

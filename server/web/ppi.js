@@ -9,7 +9,7 @@
 // are transparent, so only the disc turns); every mark, click and readout
 // goes through the same view, so they agree with the picture.
 
-import { M_PER_NM, TURN, formatNm, known, wrap } from './units.js';
+import { M_PER_NM, TURN, formatNm, formatRangeNm, known, ringSpacing, wrap } from './units.js';
 import { css, themeOf } from './palettes.js';
 import { Marks } from './marks.js';
 
@@ -19,7 +19,7 @@ const BEARINGS = 8192;
 const FILL_STEP = 8;  // a line this many bearings ahead of the one before also fills the gap
 const TOP_LEVEL = 15;
 const LARGEST_SIDE = 2048;  // device pixels; beyond this the picture is scaled up by the browser
-const SCALE_PX = 24;  // CSS pixels round the picture for the bearing scale
+const SCALE_PX = 28;  // CSS pixels round the picture for the bearing scale (its labels kept inside the square)
 const OFF_CENTRE = 0.75;  // own ship this far down the picture when off centre
 
 // The colours of `radarctl render`, used only until /api/display answers.
@@ -79,6 +79,7 @@ export class Ppi {
     this.heading = null;  // radians true, null unknown
     this.course = null;
     this.orientation = 'north';  // 'north' | 'head' | 'course'
+    this.courseUp = null;  // the course course up holds (radians true): the one of the moment it was chosen
     this.offCentre = false;
     this.cursor = null;  // {bearing, nm}: where the readout was taken, marked until the next
     this.size = 0;  // the overlay's side, device pixels
@@ -162,26 +163,49 @@ export class Ppi {
     });
   }
 
-  // The bearing at the top: north, own heading or own course; north when
-  // the one chosen is not known (the panel says so).
+  // The bearing at the top of the picture: north, own heading, or the course
+  // held for course up. The echo's bearings are counted from the bow and
+  // made true with the heading: without a heading the picture is head up
+  // whatever was chosen, its bearings relative (the panel says so).
   rotation() {
-    if (this.orientation === 'head' && known(this.heading)) return this.heading;
-    if (this.orientation === 'course' && known(this.course)) return this.course;
+    if (!known(this.heading)) return 0;
+    if (this.orientation === 'head') return this.heading;
+    if (this.orientation === 'course') return this.courseUp ?? this.heading;
     return 0;
   }
 
-  // What the picture really shows at the top, in words' terms: 'north', 'head', 'course'.
+  // What the picture really shows at the top: 'north', 'head', 'course', or
+  // 'relative' (head up for want of a heading).
   shownOrientation() {
-    const rot = this.orientation;
-    if (rot === 'head' && !known(this.heading)) return 'north';
-    if (rot === 'course' && !known(this.course)) return 'north';
-    return rot;
+    return known(this.heading) ? this.orientation : 'relative';
   }
 
   setOrientation(orientation, offCentre) {
+    if (orientation === 'course' && this.orientation !== 'course') this.courseUp = null;
     this.orientation = orientation;
     this.offCentre = offCentre;
+    this.holdCourse(false);
     this.layout();
+  }
+
+  // Course up holds a course: the one over ground when it was chosen (the
+  // heading when that is unknown), taken again on `again` (the reset button),
+  // not the course of every moment, which would swing the picture through a turn.
+  holdCourse(again) {
+    if (this.orientation !== 'course') return;
+    if (again || this.courseUp === null) {
+      this.courseUp = known(this.course) ? this.course : known(this.heading) ? this.heading : null;
+    }
+    this.turn();
+  }
+
+  turn() {
+    const rot = this.rotation();
+    if (this.view && rot !== this.view.rot) {
+      this.view.rot = rot;
+      this.place();
+    }
+    this.overlayDirty = true;
   }
 
   // Own heading and course over ground (radians true, null unknown).
@@ -189,12 +213,14 @@ export class Ppi {
     if (heading === this.heading && course === this.course) return;
     this.heading = heading;
     this.course = course;
-    const rot = this.rotation();
-    if (this.view && rot !== this.view.rot) {
-      this.view.rot = rot;
-      this.place();
-    }
-    this.overlayDirty = true;
+    this.holdCourse(false);
+    this.turn();
+  }
+
+  // The spacing of the rings (NM), null while they are off or the range is unknown.
+  rings() {
+    const range = this.rangeNm();
+    return this.values.rings?.value === 1 && range ? ringSpacing(range) : null;
   }
 
   // Device pixels per NM; null before the range is known.
@@ -409,22 +435,26 @@ export class Ppi {
     const range = this.rangeNm();
     g.save();
     this.clip(g);
-    if (this.values.rings?.value === 1 && range) {
-      g.strokeStyle = g.fillStyle = css(t.ring);
+    const spacing = this.rings();
+    if (spacing) {
+      // Rings at round distances, each inside the rim labelled.
       g.textAlign = 'left';
-      for (let k = 1; k <= 4; ++k) {
+      for (let k = 1; k * spacing <= range + 1e-9; ++k) {
+        const r = (R * k * spacing) / range;
+        g.strokeStyle = css(t.ring);
         g.beginPath();
-        g.arc(cx, cy, (R * k) / 4, 0, TURN);
+        g.arc(cx, cy, r, 0, TURN);
         g.stroke();
-        if (k < 4) {
+        if (k * spacing < range - 1e-9) {
           g.fillStyle = css(t.text, 0.8);
-          g.fillText(formatNm((range * k) / 4), cx + 4 * d, cy - (R * k) / 4 - 7 * d);
+          g.fillText(formatRangeNm(k * spacing), cx + 4 * d, cy - r - 7 * d);
         }
       }
     }
     // The heading line: own heading, or the top of the picture when unknown.
     const heading = known(this.heading) ? this.heading : this.view.rot;
     this.spoke(g, heading, css(t.heading, 0.85), 1.5 * d);
+    this.ownShip(g, heading);
     if (range) this.marks.draw(g, words);
     if (this.cursor && range) {
       const p = this.at(this.cursor.bearing, this.cursor.nm), s = 7 * d;
@@ -443,6 +473,23 @@ export class Ppi {
     }
     const text = words.join('\n');
     if (text !== this.described) this.describe((this.described = text) ? words : []);
+  }
+
+  // Own ship at its place: a hull along the heading, seen at any range.
+  ownShip(g, heading) {
+    const { cx, cy } = this.view, d = this.dpr, a = heading - this.view.rot;
+    const [c, s] = [Math.cos(a), Math.sin(a)];
+    const half = 9 * d, beam = 3.5 * d;  // CSS pixels: a symbol, not to scale
+    const hull = [[0, half], [beam, half / 3], [beam * 0.8, -half], [-beam * 0.8, -half], [-beam, half / 3]];
+    g.beginPath();
+    hull.forEach(([x, y], i) => g[i ? 'lineTo' : 'moveTo'](cx + x * c + y * s, cy - (y * c - x * s)));
+    g.closePath();
+    g.lineWidth = 3 * d;
+    g.strokeStyle = css(this.theme.echo[0], 0.9);
+    g.stroke();
+    g.lineWidth = 1.5 * d;
+    g.strokeStyle = css(this.theme.heading);
+    g.stroke();
   }
 
   spoke(g, bearing, style, width, dash = []) {
@@ -475,7 +522,7 @@ export class Ppi {
       g.moveTo(cx + R * c, cy + R * s);
       g.lineTo(cx + (R + long * d) * c, cy + (R + long * d) * s);
       if (deg % 30 === 0) {
-        const r = R + 15 * d;
+        const r = R + 14 * d;
         g.fillText(String(deg).padStart(3, '0'), cx + r * c, cy + r * s);
       }
     }

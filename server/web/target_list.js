@@ -1,10 +1,12 @@
 // The targets beside the picture: own ship, the list sorted by the time to
 // each target's closest point of approach (the soonest first, those already
-// past after them, unknown last), the selected target's details, the vector
-// settings, and the orders: a click on an echo acquires, a click on a target
-// selects it, and a target or all of them can be cancelled.
+// past after them, unknown last) with its bow crossing, the selected
+// target's details, the vector and past-position settings, and the orders:
+// a click on an echo acquires, a click on a target selects it, and a target
+// or all of them can be cancelled.
 
-import { VECTOR_MINUTES } from './targets.js';
+import { PAST_SECONDS, VECTOR_MINUTES } from './targets.js';
+import { formatDuration } from './units.js';
 
 const $ = (selector) => document.querySelector(selector);
 const CONFIRM_MS = 4000;  // "Cancel all" asks for a second click within this
@@ -55,6 +57,9 @@ export class TargetList {
     const choice = $('#vector-minutes');
     for (const m of VECTOR_MINUTES) choice.append(new Option(`${m} min`, String(m)));
     choice.addEventListener('change', () => targets.setVectors(null, Number(choice.value)));
+    const past = $('#past-interval');
+    for (const s of PAST_SECONDS) past.append(new Option(s ? formatDuration(s) : 'Off', String(s)));
+    past.addEventListener('change', () => targets.setVectors(null, null, Number(past.value)));
     for (const b of document.querySelectorAll('#targets .vectors button')) {
       b.addEventListener('click', () => targets.setVectors(b.dataset.mode, null));
     }
@@ -127,6 +132,7 @@ export class TargetList {
     $('#target-empty').hidden = list.length > 0;
     $('#target-list').hidden = list.length === 0;
     $('#targets-cancel-all').disabled = list.length === 0;
+    $('#targets').classList.toggle('no-bcr', !list.some((x) => 'bcr_nm' in x));
     $('#target-list tbody').replaceChildren(...list.map((x) => this.row(x)));
     this.renderDetails(t.selectedTarget());
   }
@@ -154,6 +160,7 @@ export class TargetList {
       }
     }
     $('#vector-minutes').value = String(this.targets.minutes);
+    $('#past-interval').value = String(this.targets.pastS);
     document.body.dataset.vectors = mode;
   }
 
@@ -174,15 +181,20 @@ export class TargetList {
   row(t) {
     const rel = t.relative_only ? ' rel' : '';
     const [word, symbol] = STATUS[t.status] || [String(t.status), '?'];
+    // Being acquired, it has no motion yet: said once, not as four dashes.
+    const motion = t.status === 'acquiring' ? [['acquiring', 'motion', 4]] : [
+      [degrees(t.course_deg) + rel, 'course'],
+      [kn(t.speed_kn) + rel, 'speed'],
+      [nm(t.cpa_nm), 'cpa'],
+      [minutes(t.tcpa_min), 'tcpa'],
+    ];
     const cells = [
       [String(t.id), 'id'],
       [[t.dangerous && t.status !== 'lost' ? '▲' : symbol, word], 'status'],
       [nm(t.range_nm), 'range'],
       [degrees(t.bearing_deg, 1), 'bearing'],
-      [degrees(t.course_deg) + rel, 'course'],
-      [kn(t.speed_kn) + rel, 'speed'],
-      [nm(t.cpa_nm), 'cpa'],
-      [minutes(t.tcpa_min), 'tcpa'],
+      ...motion,
+      [known(t.bcr_nm) ? `${nm(t.bcr_nm)}\n${minutes(t.bct_min)}` : '–', 'bcr'],
     ];
     const tr = document.createElement('tr');
     tr.dataset.id = String(t.id);
@@ -190,9 +202,11 @@ export class TargetList {
     tr.className = [t.dangerous && 'danger', t.id === this.targets.selected && 'selected',
       known(t.tcpa_min) && t.tcpa_min < 0 && 'past'].filter(Boolean).join(' ');
     if (t.dangerous) tr.title = 'Dangerous: passes inside the CPA limit within the TCPA limit';
-    for (const [text, field] of cells) {
+    for (const [text, field, span] of cells) {
       const td = document.createElement('td');
       td.dataset.field = field;
+      if (span) Object.assign(td, { colSpan: span, className: 'acquiring' });
+      if (field === 'bcr') td.className = 'bcr';
       if (Array.isArray(text)) {
         const [sym, word] = text.map((t) => Object.assign(document.createElement('span'), { textContent: t }));
         sym.className = 'sym';
@@ -211,12 +225,19 @@ export class TargetList {
     $('#target-details').hidden = !t;
     if (!t) return;
     const motion = t.relative_only ? 'relative (own motion unknown)' : 'true over ground';
+    const acquiring = t.status === 'acquiring';
     const rows = [
       ['Target', `${t.id} · ${t.status} · ${t.acquisition === 'auto' ? 'automatic' : 'manual'} acquisition`],
       ['Position', `${nm(t.range_nm)} at ${degrees(t.bearing_deg, 1)}`],
-      ['Motion', `${degrees(t.course_deg)} at ${kn(t.speed_kn)}, ${motion}`],
-      ['Relative', `${degrees(t.rel_course_deg)} at ${kn(t.rel_speed_kn)}`],
-      ['CPA', `${nm(t.cpa_nm)} in ${minutes(t.tcpa_min)}${t.dangerous ? ' · DANGEROUS' : ''}`],
+      ...(acquiring ? [['Motion', 'acquiring: its course and speed are not known yet']] : [
+        ['Motion', `${degrees(t.course_deg)} at ${kn(t.speed_kn)}, ${motion}`],
+        ['Relative', `${degrees(t.rel_course_deg)} at ${kn(t.rel_speed_kn)}`],
+        ['CPA', `${nm(t.cpa_nm)} in ${minutes(t.tcpa_min)}${t.dangerous ? ' · DANGEROUS' : ''}`],
+      ]),
+      // A server without bow crossings leaves the line out.
+      ...(!acquiring && 'bcr_nm' in t ? [['Bow crossing', known(t.bcr_nm)
+        ? `${nm(t.bcr_nm)} ahead of own ship in ${minutes(t.bct_min)}` : 'does not cross ahead']] : []),
+      ...(t.trial && known(t.trial.cpa_nm) ? [['Trial CPA', `${nm(t.trial.cpa_nm)} in ${minutes(t.trial.tcpa_min)}`]] : []),
       ['Seen', `${when(t.first_seen)} to ${when(t.last_seen)}`],
     ];
     $('#target-details dl').replaceChildren(...rows.flatMap(([k, v]) => {

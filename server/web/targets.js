@@ -2,14 +2,20 @@
 // broken circle while a target is being acquired, a solid circle with its
 // vector once its motion is known, a crossed circle when it is lost, a red
 // triangle when it will pass too close (flashing until its alarm is
-// acknowledged), brackets round the selected one. Everything comes from the
-// server's "targets" events: nothing is predicted here, so what is drawn is
-// what the tracker last said, and it looks stale when that is old.
+// acknowledged), brackets round the selected one; past positions as four
+// dots; while a trial manoeuvre is on, own ship's trial vector and each
+// target's relative motion under it, dashed, and "TRIAL" across the picture.
+// Everything comes from the server's "targets" events: nothing is predicted
+// here, so what is drawn is what the tracker last said, and it looks stale
+// when that is old.
 
 import { css } from './palettes.js';
 import { known } from './units.js';
 
 export const VECTOR_MINUTES = [3, 6, 12, 15, 30];
+export const PAST_SECONDS = [0, 30, 60, 120, 180];  // between past dots; 0 none
+const PAST_DOTS = 4;
+const PAST_SLACK_S = 15;  // a dot with no sample this near its age is left out
 export const COLOURS = { target: [150, 215, 255], danger: [255, 64, 48], stale: [120, 130, 140] };
 const SYMBOL_PX = 7;   // CSS pixels: a symbol's radius
 const PICK_PX = 16;    // a click this near a symbol picks its target
@@ -24,6 +30,9 @@ export function eastNorth(distanceNm, deg) {
   const a = (deg * Math.PI) / 180;
   return [distanceNm * Math.sin(a), distanceNm * Math.cos(a)];
 }
+
+// Knots east and north of a course and speed.
+const velocity = (course, speed) => eastNorth(speed, course);
 
 export class Targets {
   // pictureStale(): whether the picture itself is stale (then so are the targets).
@@ -44,6 +53,7 @@ export class Targets {
     } catch { /* none kept */ }
     this.mode = kept.mode === 'true' ? 'true' : 'relative';
     this.minutes = VECTOR_MINUTES.includes(kept.minutes) ? kept.minutes : 6;
+    this.pastS = PAST_SECONDS.includes(kept.past) ? kept.past : 60;
     ppi.addLayer((g, p) => this.draw(g, p));
     setInterval(() => this.tick(), FLASH_MS);
   }
@@ -99,11 +109,41 @@ export class Targets {
     return this.mode === 'true' && this.trueAvailable() ? 'true' : 'relative';
   }
 
-  setVectors(mode, minutes) {
+  // Any of them may be left undefined.
+  setVectors(mode, minutes, pastS) {
     if (mode) this.mode = mode;
     if (minutes) this.minutes = minutes;
-    localStorage.setItem(KEPT, JSON.stringify({ mode: this.mode, minutes: this.minutes }));
+    if (PAST_SECONDS.includes(pastS)) this.pastS = pastS;
+    localStorage.setItem(KEPT, JSON.stringify({ mode: this.mode, minutes: this.minutes, past: this.pastS }));
     this.changed();
+  }
+
+  // The trial manoeuvre on (the server's), or null.
+  trial() {
+    const trial = this.body?.trial;
+    return trial && known(trial.course_deg, trial.speed_kn) ? trial : null;
+  }
+
+  // Where a target was (NM, degrees true from own ship now), four times at
+  // the chosen interval back: relative past positions (as it was seen from
+  // own ship then) with relative vectors, its ground track with true ones.
+  // Ages are counted on the server's clock, from when it was last seen.
+  pastPositions(t) {
+    if (!this.pastS || !Array.isArray(t.past)) return [];
+    const now = Date.parse(t.last_seen);
+    const reference = Number.isNaN(now) ? Date.now() : now;
+    const ground = this.vectorMode() === 'true';
+    const out = [];
+    for (let k = 1; k <= PAST_DOTS; ++k) {
+      let best = null, off = PAST_SLACK_S;
+      for (const p of t.past) {
+        const age = (reference - Date.parse(p?.t)) / 1000;
+        if (Math.abs(age - k * this.pastS) <= off) [best, off] = [p, Math.abs(age - k * this.pastS)];
+      }
+      const at = best && (ground ? [best.ground_range_nm, best.ground_bearing_deg] : [best.range_nm, best.bearing_deg]);
+      if (at && known(...at)) out.push(at);
+    }
+    return out;
   }
 
   // Seconds since the latest event; null before the first.
@@ -174,7 +214,84 @@ export class Targets {
       css(stale ? colours.stale : colours.target, 0.8), 1.5 * d);
     // The selected one last, over the others.
     const order = [...this.list()].sort((a, b) => (a.id === this.selected) - (b.id === this.selected));
+    const dots = {};
+    for (const t of order) dots[t.id] = this.drawPast(g, ppi, t, stale);
+    ppi.overlay.dataset.pastDots = JSON.stringify(dots);
+    const trial = this.trial();
+    if (trial) this.drawTrial(g, ppi, trial, own, order, stale);
+    ppi.overlay.dataset.trial = trial ? 'on' : 'off';
     for (const t of order) this.drawTarget(g, ppi, t, stale);
+  }
+
+  // Four dots where the target was; their count.
+  drawPast(g, ppi, t, stale) {
+    const palette = this.colours(), d = ppi.dpr;
+    g.fillStyle = css(stale ? palette.stale : palette.target, 0.85);
+    let drawn = 0;
+    for (const [range, bearing] of this.pastPositions(t)) {
+      const p = ppi.pointOf(...eastNorth(range, bearing));
+      if (!p) continue;
+      g.beginPath();
+      g.arc(p.x, p.y, 2.2 * d, 0, 2 * Math.PI);
+      g.fill();
+      ++drawn;
+    }
+    return drawn;
+  }
+
+  // Own ship's trial vector (true: the present course for the delay, then
+  // the trial's) and each target's relative motion under it, dashed.
+  drawTrial(g, ppi, trial, own, targets, stale) {
+    const d = ppi.dpr, palette = this.colours(), colour = css(stale ? palette.stale : ppi.theme.trial ?? palette.target);
+    const now = known(own?.course_deg, own?.speed_kn) ? velocity(own.course_deg, own.speed_kn) : [0, 0];
+    const tried = velocity(trial.course_deg, trial.speed_kn);
+    const delay = Math.min(Math.max(known(trial.delay_min) ? trial.delay_min : 0, 0), this.minutes);
+    g.setLineDash([6 * d, 4 * d]);
+    this.path(g, ppi, [0, 0], [[now, delay], [tried, this.minutes - delay]], colour, 2 * d);
+    const limits = this.body.limits;
+    for (const t of targets) {
+      if (t.status !== 'tracking' || t.relative_only || !known(t.course_deg, t.speed_kn, t.range_nm, t.bearing_deg)) {
+        continue;
+      }
+      const v = velocity(t.course_deg, t.speed_kn);
+      const rel = (o) => [v[0] - o[0], v[1] - o[1]];
+      const danger = known(t.trial?.cpa_nm, t.trial?.tcpa_min, limits?.cpa_nm, limits?.tcpa_min) &&
+        t.trial.cpa_nm < limits.cpa_nm && t.trial.tcpa_min >= 0 && t.trial.tcpa_min <= limits.tcpa_min;
+      this.path(g, ppi, eastNorth(t.range_nm, t.bearing_deg), [[rel(now), delay], [rel(tried), this.minutes - delay]],
+        danger && !stale ? css(palette.danger) : colour, 1.5 * d);
+    }
+    g.setLineDash([]);
+    // Large, low on the picture and outlined: no one takes it for the real motion.
+    const { cx, cy, R } = ppi.view, size = Math.round(ppi.size * 0.09);
+    g.save();
+    g.font = `800 ${size}px system-ui, sans-serif`;
+    g.textAlign = 'center';
+    g.textBaseline = 'middle';
+    const y = Math.min(cy + 0.55 * R, ppi.size - size);
+    g.lineWidth = 4 * d;
+    g.strokeStyle = css(ppi.theme.echo[0], 0.8);
+    g.strokeText('TRIAL', cx, y);
+    g.fillStyle = css(ppi.theme.trial ?? palette.target, 0.85);
+    g.fillText('TRIAL', cx, y);
+    g.restore();
+  }
+
+  // A line from a point (NM east, north) through legs of [velocity (kn east,
+  // north), minutes].
+  path(g, ppi, [east, north], legs, style, width) {
+    const start = ppi.pointOf(east, north);
+    if (!start) return;
+    g.strokeStyle = style;
+    g.lineWidth = width;
+    g.beginPath();
+    g.moveTo(start.x, start.y);
+    for (const [[ve, vn], minutes] of legs) {
+      if (minutes <= 0) continue;
+      [east, north] = [east + (ve * minutes) / 60, north + (vn * minutes) / 60];
+      const p = ppi.pointOf(east, north);
+      g.lineTo(p.x, p.y);
+    }
+    g.stroke();
   }
 
   // The palette's colours for targets (day: COLOURS).

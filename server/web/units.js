@@ -22,6 +22,22 @@ export function formatRangeNm(nm) {
   return `${Number(nm.toFixed(3))} NM`;
 }
 
+// Ring spacings a navigator reads at a glance: never "1.13 NM".
+const ROUND_NM = [0.025, 0.05, 0.1, 0.2, 0.25, 0.5, 1, 2, 3, 4, 5, 6, 8, 10, 12, 16, 20, 24, 25, 50];
+
+// The spacing of the range rings for a range (NM): a round value giving
+// about four rings, a whole number of them where one can be had.
+export function ringSpacing(rangeNm) {
+  let best = null, bestScore = Infinity;
+  for (const s of ROUND_NM) {
+    const rings = rangeNm / s;
+    if (rings < 2.5 || rings > 6.01) continue;
+    const score = Math.abs(rings - 4) + (Math.abs(rings - Math.round(rings)) < 1e-6 ? 0 : 1);
+    if (score < bestScore) [best, bestScore] = [s, score];
+  }
+  return best ?? rangeNm / 4;
+}
+
 // "045.0°": a bearing in three-digit degrees and tenths.
 export function formatBearing(rad) {
   let deg = Math.round(toDeg(wrap(rad)) * 10) / 10;

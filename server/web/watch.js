@@ -2,26 +2,55 @@
 // that must be heard. A picture that has stopped is dimmed within seconds
 // and never called live; the server's alarms (echo lost, a dangerous or lost
 // target, an echo in a guard zone) and this screen's own (no echo here, the
-// server gone) show a large banner and sound until someone acknowledges them.
+// server gone) are listed in the alarm strip beside the picture, never over
+// it, the worst first, and sound until someone acknowledges them or this
+// screen silences them.
 
 const STALE_MS = 2500;  // no line for this long: the picture is dimmed
 const LOST_MS = 5000;   // ... and for this long: this screen's own alarm
 const BEEP_EVERY_MS = 1000;
+const SILENCE_MS = 5 * 60 * 1000;  // a silenced alarm nobody acknowledged sounds again after this
 const LOCAL_ID = 'here';
+const LOCAL_PRIORITY = 0;  // the screen's own: a dead picture outranks every alarm of the server
+// The server gives each alarm its priority (1 the worst); these stand in for a server that does not.
+const KIND_PRIORITY = { server_lost: 0, echo_lost: 1, cpa: 2, guard: 3, lost: 4 };
 const TITLES = {
+  server_lost: 'SERVER LOST: THE PICTURE IS NOT LIVE',
   echo_lost: 'NO ECHO: THE PICTURE IS NOT LIVE',
-  cpa: 'DANGEROUS TARGET: CLOSE QUARTERS',
+  cpa: 'DANGEROUS TARGET',
   guard: 'GUARD ZONE: ECHO INSIDE',
   lost: 'TARGET LOST',
 };
 
 const $ = (selector) => document.querySelector(selector);
 
+export const priorityOf = (a) => (a.id === LOCAL_ID ? LOCAL_PRIORITY
+  : Number.isFinite(a.priority) ? a.priority : KIND_PRIORITY[a.kind] ?? 9);
+
+// Worst first; of equal priority, those still to be acknowledged, then the oldest.
+export function byPriority(a, b) {
+  return priorityOf(a) - priorityOf(b) || (a.acknowledged === true) - (b.acknowledged === true) ||
+    String(a.since ?? '').localeCompare(String(b.since ?? ''));
+}
+
+// "20:31:05 UTC" of a time the server gives as UTC text.
+export function utcTime(text) {
+  const t = new Date(text);
+  return typeof text === 'string' && !Number.isNaN(t.getTime()) ? `${t.toISOString().slice(11, 19)} UTC` : '–';
+}
+
+function element(tag, className, text) {
+  const e = document.createElement(tag);
+  if (className) e.className = className;
+  if (text !== undefined) e.textContent = text;
+  return e;
+}
+
 export class Watch {
   // acknowledge(id) sends a server alarm's acknowledgement: {ok, text}.
   constructor(acknowledge) {
     this.acknowledgeOnServer = acknowledge;
-    this.alarms = new Map();  // id -> {id, kind, text, acknowledged}, the server's and this screen's
+    this.alarms = new Map();  // id -> {id, kind, text, acknowledged, active, priority}
     this.lastLine = 0;        // performance.now() of the latest line; 0 none yet
     this.socketUp = false;
     this.status = null;       // the server's latest status event
@@ -29,11 +58,17 @@ export class Watch {
     this.beeps = 0;
     this.beeping = 0;
     this.ackNote = '';
+    this.silenced = new Map();  // id -> performance.now() when this screen silenced it
+    this.shown = '';  // what the strip shows, so that it is rebuilt only on a change
     // Browsers let a page sound only after a touch or a key: take the first.
     for (const type of ['pointerdown', 'keydown']) {
       document.addEventListener(type, () => this.unlockAudio(), { capture: true });
     }
-    $('#banner-ack').addEventListener('click', () => this.acknowledge());
+    $('#alarm-silence').addEventListener('click', () => this.silence());
+    $('#alarm-list').addEventListener('click', (e) => {
+      const b = e.target.closest('button.ack');
+      if (b) this.acknowledge(b.dataset.id);
+    });
     setInterval(() => this.update(), 250);
   }
 
@@ -65,6 +100,8 @@ export class Watch {
     this.status = message;
   }
 
+  // Every event is shown at once: the server sends an alarm again whenever
+  // its text changes (a CPA alarm's figures, each revolution).
   onAlarm(message) {
     if (message.state === 'cleared') this.alarms.delete(message.id);
     else this.alarms.set(message.id, message);
@@ -75,6 +112,11 @@ export class Watch {
     return this.socketUp && this.status?.playback_ended === true;
   }
 
+  // The alarms listed, the worst first.
+  list() {
+    return [...this.alarms.values()].sort(byPriority);
+  }
+
   update() {
     const now = performance.now();
     const heard = Math.max(this.lastLine, this.transmitSince || 0);
@@ -83,8 +125,12 @@ export class Watch {
     document.body.classList.toggle('stale', !live);
     this.ownAlarm(age);
     this.sayState(live, age);
-    this.showBanner();
-    this.sound([...this.alarms.values()].some((a) => !a.acknowledged));
+    for (const [id, at] of this.silenced) {
+      if (!this.alarms.has(id) || this.alarms.get(id).acknowledged || now - at > SILENCE_MS) this.silenced.delete(id);
+    }
+    const sounding = this.list().filter((a) => !a.acknowledged && !this.silenced.has(a.id));
+    this.showStrip(sounding.length > 0);
+    this.sound(sounding.length > 0);
   }
 
   // This screen's alarm: it showed echo, and for a while none has come,
@@ -92,15 +138,21 @@ export class Watch {
   // the server already says so or the recording has simply ended.
   ownAlarm(age) {
     const serverSays = [...this.alarms.values()].some((a) => a.kind === 'echo_lost' && a.id !== LOCAL_ID);
-    const lost = this.lastLine !== 0 && age >= LOST_MS && !serverSays && !this.playbackEnded() &&
-      !this.notTransmitting;
-    if (lost && !this.alarms.has(LOCAL_ID)) {
-      const why = this.socketUp ? 'on this screen' : 'from the server (connection lost)';
-      this.alarms.set(LOCAL_ID, {
-        id: LOCAL_ID, kind: 'echo_lost', acknowledged: false,
-        text: `No echo ${why} for ${LOST_MS / 1000} s: the picture is not live`,
-      });
-    } else if (!lost && this.alarms.has(LOCAL_ID) && (age < STALE_MS || serverSays || this.playbackEnded())) {
+    const lost = this.lastLine !== 0 && age >= LOST_MS && (!serverSays || !this.socketUp) &&
+      !this.playbackEnded() && !this.notTransmitting;
+    const own = this.alarms.get(LOCAL_ID);
+    if (lost) {
+      // Its words follow the cause: the server gone, or this screen's link starved.
+      const [kind, text] = this.socketUp
+        ? ['echo_lost', `No echo has reached this screen for ${LOST_MS / 1000} s: the picture is not live`]
+        : ['server_lost', 'No connection to the server: the picture and every alarm below are not live'];
+      if (!own) {
+        this.alarms.set(LOCAL_ID, { id: LOCAL_ID, kind, text, acknowledged: false, active: true,
+                                    since: new Date().toISOString() });
+      } else if (own.kind !== kind) {
+        Object.assign(own, { kind, text, acknowledged: false });  // a new cause is heard again
+      }
+    } else if (own && (age < STALE_MS || serverSays || this.playbackEnded())) {
       this.alarms.delete(LOCAL_ID);
     }
   }
@@ -121,7 +173,7 @@ export class Watch {
       [text, kind] = [`Radar: ${this.notTransmitting}, no echo`, 'warn'];
     } else {
       const link = s && s.source !== 'playback'
-        ? { 0: ' (not connected)', 1: ' (connecting)', 2: ' (command link up)' }[s.source_status] ?? ''
+        ? { 0: ' (not connected)', 1: ' (connecting)', 2: ' (it answers orders)' }[s.source_status] ?? ''
         : '';
       const since = this.lastLine ? ` for ${Math.round(age / 1000)} s` : ' yet';
       [text, kind] = [`${what}: no echo${since}${link}`, 'bad'];
@@ -130,42 +182,83 @@ export class Watch {
     e.className = kind;
   }
 
-  showBanner() {
-    const banner = $('#banner');
-    const alarms = [...this.alarms.values()];
-    const first = alarms.find((a) => !a.acknowledged) || alarms[0];
-    if (!first && !this.playbackEnded()) {
-      banner.hidden = true;
-      return;
+  // The strip beside the picture: every alarm listed, the worst first, its
+  // text as the server last sent it; the recording's end as a calm notice.
+  showStrip(sounding) {
+    const alarms = this.list();
+    const ended = alarms.length === 0 && this.playbackEnded();
+    const up = alarms.length > 0 || ended;
+    const hint = sounding && this.audio?.state !== 'running';
+    const shown = JSON.stringify([alarms.map((a) => [a.id, a.kind, a.text, a.acknowledged, a.active, a.since,
+      this.silenced.has(a.id)]), ended, this.socketUp, this.ackNote, hint]);
+    document.body.classList.toggle('alarms-up', up);
+    $('#alarm-silence').setAttribute('aria-pressed', String(this.silenced.size > 0 && !sounding));
+    $('#alarm-silence').disabled = !sounding && this.silenced.size === 0;
+    if (shown === this.shown) return;
+    this.shown = shown;
+    const strip = $('#alarms');
+    if (strip.hidden === up) strip.hidden = !up;
+    strip.classList.toggle('sounding', sounding);
+    $('#alarm-hint').hidden = !hint;
+    $('#alarm-note').textContent = this.ackNote;
+    $('#alarm-count').textContent = alarms.length ? String(alarms.length) : '';
+    const items = alarms.map((a) => this.item(a));
+    if (ended) {
+      const li = element('li', 'notice');
+      li.dataset.kind = 'recording_ended';
+      li.append(element('div', 'title', 'RECORDING ENDED'),
+        element('div', 'text', 'The picture is the last of the recording, not the radar now.'));
+      items.push(li);
     }
-    banner.hidden = false;
-    if (!first) {
-      banner.className = 'notice';
-      $('#banner-title').textContent = 'RECORDING ENDED';
-      $('#banner-text').textContent = 'The picture is the last of the recording, not the radar now.';
-      $('#banner-ack').hidden = true;
-      $('#banner-hint').hidden = true;
-      return;
-    }
-    banner.className = first.acknowledged ? 'alarm acknowledged' : 'alarm';
-    banner.dataset.kind = first.kind;
-    $('#banner-title').textContent = TITLES[first.kind] || 'ALARM';
-    const more = alarms.length > 1 ? ` (and ${alarms.length - 1} more)` : '';
-    $('#banner-text').textContent = first.text + more + (this.ackNote ? ` · ${this.ackNote}` : '');
-    $('#banner-ack').hidden = first.acknowledged;
-    $('#banner-hint').hidden = first.acknowledged || this.audio?.state === 'running';
+    $('#alarm-list').replaceChildren(...items);
   }
 
-  async acknowledge() {
-    const first = [...this.alarms.values()].find((a) => !a.acknowledged);
-    if (!first) return;
-    this.unlockAudio();
-    if (first.id === LOCAL_ID) {
-      first.acknowledged = true;
-    } else {
-      const answer = await this.acknowledgeOnServer(first.id);
-      this.ackNote = answer.ok ? '' : `not acknowledged: ${answer.text}`;
+  item(a) {
+    const li = element('li', 'alarm');
+    const cleared = a.active === false;
+    const state = a.acknowledged ? 'acknowledged' : cleared ? 'cleared' : 'raised';
+    Object.assign(li.dataset, { id: String(a.id), kind: a.kind, state });
+    const local = a.id === LOCAL_ID;
+    const words = [local ? 'this screen' : a.since ? `since ${utcTime(a.since)}` : '',
+      cleared && !a.acknowledged ? 'cleared, not acknowledged' : '',
+      a.acknowledged ? (cleared ? 'acknowledged, cleared' : 'acknowledged') : '',
+      this.silenced.has(a.id) ? 'silenced on this screen' : '',
+      !local && !this.socketUp ? 'as last heard from the server' : ''].filter(Boolean);
+    li.append(element('div', 'title', TITLES[a.kind] || `ALARM: ${a.kind}`),
+      element('div', 'text', a.text ?? ''), element('div', 'meta', words.join(' · ')));
+    if (!a.acknowledged) {
+      const b = element('button', 'ack', 'Acknowledge');
+      b.type = 'button';
+      b.dataset.id = String(a.id);
+      b.title = local ? 'For this screen' : 'For every screen (needs the control token)';
+      li.append(b);
     }
+    return li;
+  }
+
+  // Acknowledges for every screen (the token is asked for); this screen's
+  // own alarm is acknowledged here alone.
+  async acknowledge(id) {
+    const alarm = [...this.alarms.values()].find((a) => String(a.id) === id);
+    if (!alarm || alarm.acknowledged) return;
+    this.unlockAudio();
+    if (alarm.id === LOCAL_ID) {
+      alarm.acknowledged = true;
+    } else {
+      const answer = await this.acknowledgeOnServer(alarm.id);
+      this.ackNote = answer.ok ? '' : `Not acknowledged: ${answer.text}`;
+    }
+    this.update();
+  }
+
+  // This screen stops sounding the alarms up now; no token is needed, and
+  // every other screen still sounds. A new alarm sounds again, as does one
+  // nobody has acknowledged within SILENCE_MS. Pressed again: sound again.
+  silence() {
+    this.unlockAudio();
+    const unheard = this.list().filter((a) => !a.acknowledged && !this.silenced.has(a.id));
+    if (unheard.length === 0) this.silenced.clear();
+    for (const a of unheard) this.silenced.set(a.id, performance.now());
     this.update();
   }
 

@@ -3,16 +3,21 @@
 `radarctl serve --sim`, the PPI shows echo (pixels counted in a screenshot),
 and the gain changed through the panel comes back as the station's
 announcement. A radar that falls silent, and a server that goes, dim the
-picture, show the banner and sound the alarm until it is acknowledged; a
-recording shows its own range and says when it has ended. A ship of a
-scenario, clicked on, is acquired and listed, and its vector is drawn where
-the scenario's own geometry says it goes. At a tablet's and a phone's size the
-plain controls work in words (transmit/standby, range +/-, an EBL dragged),
-the night palette has nothing bright white, and every control is a finger's size.
+picture, list the alarm in the strip and sound it until it is silenced (no
+token) or acknowledged; a recording shows its own range and says when it has
+ended. A ship of a scenario, clicked on, is acquired and listed, and its
+vector is drawn where the scenario's own geometry says it goes; its past
+positions are drawn, the CPA limit is set from the panel and a trial
+manoeuvre comes and goes. At a tablet's and a phone's size the plain
+controls work in words (transmit/standby, range +/-, an EBL dragged), the
+night palette has nothing bright white, every control is a finger's size,
+and the alarm strip, the worst alarm first, never covers the picture.
 
   tests/serve/browser_test.py --radarctl build/bin/radarctl [--screenshot docs/viewer.png Targets]
   tests/serve/browser_test.py --radarctl build/bin/radarctl --viewer-shots docs Display
+  tests/serve/browser_test.py --radarctl build/bin/radarctl --target-shots docs TargetShots
 """
+import datetime
 import io
 import json
 import math
@@ -35,6 +40,7 @@ import serve_support  # noqa: E402
 
 SCREENSHOT = None
 VIEWER_SHOTS = None  # a folder for the README's day and night, tablet and phone pictures
+TARGET_SHOTS = None  # a folder for docs/server.md's pictures of targets, trial and alarms
 
 
 def wait_for(what, condition, seconds=30):
@@ -62,6 +68,13 @@ def tearDownModule():
 
 def text(element_id):
     return DRIVER.find_element(By.ID, element_id).text.strip()
+
+
+def strip():
+    """The alarm strip's entries as shown, in order: (kind, state, title, text)."""
+    return [tuple(x) for x in DRIVER.execute_script("""
+        return [...document.querySelectorAll('#alarm-list li')].map((li) => [li.dataset.kind, li.dataset.state,
+          li.querySelector('.title').textContent, li.querySelector('.text')?.textContent ?? '']);""")]
 
 
 def give_token():
@@ -138,8 +151,11 @@ class Silence(unittest.TestCase):
         return beeps() - before >= 2
 
     def alarm_shown(self, title):
-        banner = DRIVER.find_element(By.ID, "banner")
-        return banner.is_displayed() and title in text("banner-title")
+        shown = DRIVER.find_element(By.ID, "alarms").is_displayed() and strip()
+        return shown and title in shown[0][2]
+
+    def token_asked(self):
+        return DRIVER.find_element(By.ID, "token-dialog").is_displayed()
 
     def stale(self):
         return "stale" in DRIVER.find_element(By.TAG_NAME, "body").get_attribute("class").split()
@@ -153,19 +169,22 @@ class Silence(unittest.TestCase):
         self.sim.pause()
         wait_for("the picture dimmed", self.stale, 5)
         self.assertNotIn("live", text("radar-state"))
-        wait_for("the banner", lambda: self.alarm_shown("NO ECHO"), 8)
+        wait_for("the alarm", lambda: self.alarm_shown("NO ECHO"), 8)
         for word in ("live", "connected"):  # never said of a radar not heard from
             self.assertNotIn(word, text("radar-state").replace("command link up", ""))
         self.assertTrue(self.sounding(), "the alarm is not heard")
 
-        d.find_element(By.ID, "banner-ack").click()
+        # Silenced on this screen without a token; acknowledged for all with it.
+        d.find_element(By.ID, "alarm-silence").click()
+        self.assertFalse(self.sounding(), "still sounding after Silence")
+        self.assertFalse(self.token_asked(), "Silence asked for the token")
+        self.assertEqual(strip()[0][1], "raised", "silenced is not acknowledged")
+        d.find_element(By.CSS_SELECTOR, "#alarm-list li button.ack").click()
         give_token()
-        wait_for("the acknowledgement", lambda: "acknowledged" in
-                 d.find_element(By.ID, "banner").get_attribute("class"), 10)
-        self.assertFalse(self.sounding(), "still sounding after the acknowledgement")
+        wait_for("the acknowledgement", lambda: strip()[0][1] == "acknowledged", 10)
 
         self.sim.resume()
-        wait_for("the banner gone", lambda: not d.find_element(By.ID, "banner").is_displayed(), 10)
+        wait_for("the strip gone", lambda: not d.find_element(By.ID, "alarms").is_displayed(), 10)
         wait_for("live echo again", lambda: text("radar-state") == "Radar: live")
         self.assertFalse(self.stale())
 
@@ -173,7 +192,7 @@ class Silence(unittest.TestCase):
         self.assertEqual(self.server.stop(), 0)
         wait_for("no server", lambda: "no connection to the server" in text("radar-state"), 5)
         self.assertTrue(self.stale())
-        wait_for("this screen's own alarm", lambda: self.alarm_shown("NO ECHO"), 8)
+        wait_for("this screen's own alarm", lambda: self.alarm_shown("SERVER LOST"), 8)
         self.assertTrue(self.sounding())
 
 
@@ -192,8 +211,8 @@ class Recording(unittest.TestCase):
                 self.assertEqual(text("range"), "1.50 NM")
                 self.assertTrue(d.find_element(By.ID, "playback-note").is_displayed())
                 wait_for("the end", lambda: text("radar-state") == "Recording: played to its end", 15)
-                self.assertIn("RECORDING ENDED", text("banner-title"))
-                self.assertEqual(d.find_element(By.ID, "banner").get_attribute("class"), "notice")
+                wait_for("the notice", lambda: strip() == [("recording_ended", None, "RECORDING ENDED",
+                    "The picture is the last of the recording, not the radar now.")], 5)
             finally:
                 server.stop()
 
@@ -261,7 +280,7 @@ class Display(unittest.TestCase):
         d.get(self.url)
         d.execute_script("sessionStorage.setItem('radarctl-token', arguments[0])", serve_support.TOKEN)
         wait_for("live echo", lambda: text("radar-state") == "Radar: live")
-        wait_for("the panel", lambda: text("power").startswith("Transmit"))
+        wait_for("the panel", lambda: text("power").startswith("Transmitting"))
 
         # Every control a finger's size, none cut off, the advanced ones too.
         self.click("#more-toggle")
@@ -276,12 +295,13 @@ class Display(unittest.TestCase):
 
         # Standby, then transmit: the button says what the station announced;
         # in standby the stopped picture says why, and no alarm is raised for it.
-        for state, word, picture in ((1, "Standby", "Radar: Standby, no echo"), (2, "Transmit", "Radar: live")):
+        for state, word, picture in ((1, "On standby\ntap to transmit", "Radar: Standby, no echo"),
+                                     (2, "Transmitting\ntap to go to standby", "Radar: live")):
             self.click("#power")
             wait_for(f"power {state}", lambda: self.values()["power"]["value"] == state)
-            wait_for(f"the button saying {word}", lambda: text("power").startswith(word))
+            wait_for(f"the button saying {word}", lambda: text("power") == word)
             wait_for(f"the picture saying {picture}", lambda: text("radar-state") == picture)
-            self.assertFalse(d.find_element(By.ID, "banner").is_displayed())
+            self.assertFalse(d.find_element(By.ID, "alarms").is_displayed())
 
         # Range + steps to the next range; the "-" key back.
         before = self.values()["range"]["value"]
@@ -303,6 +323,25 @@ class Display(unittest.TestCase):
         wait_for("EBL 1 at 045", lambda: abs(self.values()["ebl1"]["value"] - math.radians(45.3)) < 0.01)
         wait_for("045 beside it", lambda: "EBL1 045." in self.marks())
         self.assertIn("045.", d.find_element(By.CSS_SELECTOR, '[data-control="ebl1"] .reading').text)
+
+        # Guard zone 1 switched on with no values: 60° ahead (the picture's top
+        # without a heading), from a third to two thirds of the range; not 000-000 0-0.
+        self.put("guardZone1", {"enabled": False, "value": 0, "endValue": 0, "startDistance": 0, "endDistance": 0})
+        wait_for("zone 1 emptied", lambda: self.values()["guardZone1"]["endDistance"] == 0)
+        heading = self.values()["heading"]
+        ahead = math.degrees(heading["value"]) if heading["enabled"] else 0
+        self.click('[data-control="guardZone1"] button[data-key="enabled"]')
+        wait_for("zone 1 on", lambda: self.values()["guardZone1"]["enabled"])
+        zone = self.values()["guardZone1"]
+        self.put("guardZone1", {"enabled": False})
+        for key, deg in (("value", ahead - 30), ("endValue", ahead + 30)):
+            self.assertLess(angle_off(math.degrees(zone[key]), deg), 0.2, zone)
+        for key, part in (("startDistance", 1 / 3), ("endDistance", 2 / 3)):
+            self.assertAlmostEqual(zone[key], part * before, delta=20, msg=zone)
+        # Its guard alarm, if an echo was inside, acknowledged: the next size starts with none.
+        for alarm in serve_support.get_json(self.server.port, "/api/alarms")["alarms"]:
+            serve_support.request(self.server.port, "POST", f"/api/alarms/{alarm['id']}/ack", {},
+                                  token=serve_support.TOKEN)
 
         # Guard zone 2's far corner dragged from 240 degrees, 3 NM to 250 degrees, 4 NM (open sea).
         nm = before / 1852
@@ -340,8 +379,7 @@ class Display(unittest.TestCase):
                 self.assertGreater(sum(n for n, (r, g, b) in colours if r > 120), 500, "no echo at night")
             if VIEWER_SHOTS:
                 d.execute_script("document.getElementById('panel').scrollTop = 0")
-                shot = Image.open(io.BytesIO(d.get_screenshot_as_png())).convert("RGB")
-                shot.save(os.path.join(VIEWER_SHOTS, f"viewer-{palette}-{size}.png"))
+                save_small(d, os.path.join(VIEWER_SHOTS, f"viewer-{palette}-{size}.png"))
 
 
 # Own ship northward at 10 kn; ship A crosses ahead to starboard (true course
@@ -377,6 +415,35 @@ def truth(ship, t_s):
 
 def angle_off(a, b):
     return abs((a - b + 180) % 360 - 180)
+
+
+def utc(text):
+    return datetime.datetime.fromisoformat(text.replace("Z", "+00:00"))
+
+
+def past_dots(target, interval_s):
+    """The dots a target's past positions make: for one to four intervals back,
+    one where a sample lies within 15 s of that age (from when it was last seen)."""
+    ages = [(utc(target["last_seen"]) - utc(p["t"])).total_seconds() for p in target.get("past") or []]
+    return sum(any(abs(a - k * interval_s) <= 15 for a in ages) for k in range(1, 5))
+
+
+def save_small(driver, path, flashing=False):
+    """The page as a picture for the documentation: few colours, under 200 KB.
+    `flashing`: the one of a few shots with the most of the dangerous red on
+    the picture, so that a flashing target is seen."""
+    shots = []
+    for _ in range(5 if flashing else 1):
+        shots.append(Image.open(io.BytesIO(driver.get_screenshot_as_png())).convert("RGB"))
+        time.sleep(0.2)
+    red = lambda shot: sum(n for n, (r, g, b) in shot.getcolors(1 << 24) if r > 200 and g < 100 and b < 100)
+    max(shots, key=red).quantize(colors=64, dither=Image.Dither.NONE).save(path, optimize=True)
+
+
+def set_slider(element, value):
+    DRIVER.execute_script("arguments[0].value = arguments[1];"
+                          "arguments[0].dispatchEvent(new Event('input', {bubbles: true}));"
+                          "arguments[0].dispatchEvent(new Event('change', {bubbles: true}));", element, value)
 
 
 class Targets(unittest.TestCase):
@@ -489,7 +556,44 @@ class Targets(unittest.TestCase):
             self.assertLess(angle_off(direction, a[course]), 12, f"{mode} vector at {direction:.0f}°")
             self.assertLess(abs(drawn - length), 0.2 * length + 4, f"{mode} vector {drawn:.0f} px long")
         if SCREENSHOT:
-            d.save_screenshot(SCREENSHOT)
+            save_small(d, SCREENSHOT)
+
+        # B's past positions 30 s apart: as many dots as the server's samples give, one at least.
+        Select(d.find_element(By.ID, "past-interval")).select_by_value("30")
+
+        def dots_drawn():
+            [target] = [t for t in self.api_targets() if t["id"] == b_id]
+            drawn = json.loads(d.find_element(By.ID, "overlay").get_attribute("data-past-dots") or "{}")
+            return past_dots(target, 30) >= 1 and drawn.get(str(b_id)) == past_dots(target, 30)
+        wait_for("B's past positions", dots_drawn, 45)
+
+        # The CPA limit from the panel, in NM: the server holds it in metres.
+        set_slider(d.find_element(By.CSS_SELECTOR, '#target-limits [data-control="cpaLimit"] input'), 1.5)
+        wait_for("the limit", lambda: abs(serve_support.get_json(self.server.port, "/api/controls/values")
+                                          ["cpaLimit"]["value"] - 1.5 * 1852) < 1)
+        wait_for("the limit in NM", lambda: "1.50 NM" in text("target-limits"))
+
+        # A trial 30° to starboard at the present speed: TRIAL on the picture,
+        # each target's trial CPA listed, until it is ended.
+        d.find_element(By.ID, "trial-open").click()
+        self.assertEqual(float(d.find_element(By.ID, "trial-course").get_attribute("value")),
+                         (OWN["course_deg"] + 30) % 360)
+        self.assertAlmostEqual(float(d.find_element(By.ID, "trial-speed").get_attribute("value")),
+                               OWN["speed_kn"], delta=0.5)
+        d.find_element(By.ID, "trial-start").click()
+        overlay = d.find_element(By.ID, "overlay")
+        wait_for("TRIAL on the picture", lambda: overlay.get_attribute("data-trial") == "on")
+
+        def trial_listed():
+            body = serve_support.get_json(self.server.port, "/api/targets")
+            shown = d.execute_script("""return Object.fromEntries([...document.querySelectorAll(
+                '#trial-targets tbody tr')].map((tr) => [tr.dataset.id, tr.cells[2].textContent]));""")
+            return body["trial"]["course_deg"] == 30 and shown == {
+                str(t["id"]): f'{t["trial"]["cpa_nm"]:.2f} NM' for t in body["targets"] if t["trial"]}
+        wait_for("the trial CPAs listed", trial_listed, 10)
+        d.find_element(By.ID, "trial-end").click()
+        wait_for("TRIAL gone", lambda: overlay.get_attribute("data-trial") == "off" and
+                 serve_support.get_json(self.server.port, "/api/targets")["trial"] is None)
 
         # A click on open water acquires nothing; one on A selects it.
         self.click_at(2, 200)
@@ -504,6 +608,121 @@ class Targets(unittest.TestCase):
         wait_for("A gone from the list", lambda: [r["id"] for r in self.rows()] == [str(b_id)])
 
 
+# Own ship north at 10 kn; C crosses from starboard to meet it in 8.5 minutes,
+# acquired by the scenario itself: a cpa alarm.
+SHIP_C = {"name": "C", "range_nm": 2, "bearing_deg": 45, "course_deg": 270, "speed_kn": 10, "length_m": 90}
+ALARM_SCENARIO = {**SCENARIO, "ships": [SHIP_C], "acquire": [{"at_s": 3, "range_nm": 2, "bearing_deg": 45}]}
+
+
+def strip_over_picture():
+    """What of the alarm strip, by its elements' rectangles, lies over the
+    picture's disc and its bearing scale (CSS pixels); a picture too small."""
+    return DRIVER.execute_script("""
+        const o = document.getElementById('overlay'), box = o.getBoundingClientRect();
+        const cx = box.left + Number(o.dataset.centreX), cy = box.top + Number(o.dataset.centreY);
+        const r = Number(o.dataset.radius) + 20, out = [];
+        if (r < 150) out.push(`a picture of radius ${r}`);
+        for (const e of [document.getElementById('alarms'), ...document.querySelectorAll('#alarms *')]) {
+          const b = e.getBoundingClientRect();
+          if (!b.width || !b.height) continue;
+          const x = Math.max(b.left, Math.min(cx, b.right)), y = Math.max(b.top, Math.min(cy, b.bottom));
+          if (Math.hypot(x - cx, y - cy) < r) out.push(`${e.tagName}.${e.className} ${b.left},${b.top} ${b.width}x${b.height}`);
+        }
+        return out;""")
+
+
+def layout():
+    """The picture's place and the strip's, once they stay put (a resize lays them out again)."""
+    read = lambda: DRIVER.execute_script("""
+        const o = document.getElementById('overlay'), a = document.getElementById('alarms');
+        return JSON.stringify([o.dataset, o.getBoundingClientRect(), a.getBoundingClientRect()]);""")
+    last = [None]
+
+    def same():
+        now, before = read(), last[0]
+        last[0] = now
+        return now == before
+    wait_for("the layout settled", lambda: same() or time.sleep(0.2), 5)
+
+
+class Alarms(unittest.TestCase):
+    """The alarm strip at a tablet's and a phone's size: beside or below the
+    picture, never over it; its text as the server sends it now; the dead
+    picture heads it."""
+
+    def test_the_strip_never_covers_the_picture_and_lists_the_worst_first(self):
+        d = DRIVER
+        server = serve_support.Server(scenario=ALARM_SCENARIO)
+        try:
+            d.get(f"http://127.0.0.1:{server.port}/")
+            wait_for("live echo", lambda: text("radar-state") == "Radar: live")
+            cpa = lambda: [a["text"] for a in serve_support.get_json(server.port, "/api/alarms")["alarms"]
+                           if a["kind"] == "cpa"]
+            wait_for("the cpa alarm", lambda: [k for k, *_ in strip()] == ["cpa"], 60)
+            # The server sends the alarm again as its figures change; the strip follows.
+            first = strip()[0][3]
+            wait_for("the new figures", lambda: first not in cpa() and [strip()[0][3]] == cpa(), 20)
+            self.check_sizes()
+
+            server.stop()
+            wait_for("the dead picture first", lambda: [k for k, *_ in strip()] == ["server_lost", "cpa"], 10)
+            self.check_sizes()
+        finally:
+            server.stop()
+            d.set_window_size(1024, 768)
+
+    def check_sizes(self):
+        for size, (width, height) in SIZES.items():
+            with self.subTest(size):
+                set_page_size(width, height)
+                layout()
+                self.assertTrue(DRIVER.find_element(By.ID, "alarms").is_displayed())
+                self.assertEqual(strip_over_picture(), [], f"the strip over the picture at {size} size")
+
+
+class TargetShots(unittest.TestCase):
+    """docs/server.md's pictures of targets (--target-shots DIR): the crossing
+    scenario with past positions, bow crossings, the CPA limit set from the
+    panel, the alarm strip, and a trial 30° to starboard."""
+
+    def test_pictures(self):
+        if not TARGET_SHOTS:
+            self.skipTest("no --target-shots folder")
+        d = DRIVER
+        with open(os.path.join(serve_support.ROOT, "station", "scenarios", "crossing.json")) as f:
+            server = serve_support.Server(scenario=json.load(f))
+        api = lambda path: serve_support.get_json(server.port, path)
+        try:
+            set_page_size(*SIZES["tablet"])
+            d.get(f"http://127.0.0.1:{server.port}/")
+            d.execute_script("sessionStorage.setItem('radarctl-token', arguments[0])", serve_support.TOKEN)
+            wait_for("live echo", lambda: text("radar-state") == "Radar: live")
+            Select(d.find_element(By.ID, "past-interval")).select_by_value("30")
+            set_slider(d.find_element(By.CSS_SELECTOR, '#target-limits [data-control="cpaLimit"] input'), 1.5)
+            wait_for("the limit", lambda: api("/api/targets")["limits"]["cpa_nm"] == 1.5)
+            # The crossing ship: the one that crosses ahead, with its four past dots.
+            crosser = lambda: [t for t in api("/api/targets")["targets"] if t.get("bcr_nm") is not None]
+            wait_for("the crossing ship", crosser, 60)
+            dots = lambda: json.loads(d.find_element(By.ID, "overlay").get_attribute("data-past-dots") or "{}")
+            wait_for("four past dots", lambda: dots().get(str(crosser()[0]["id"])) == 4, 200)
+            d.find_element(By.CSS_SELECTOR, f'#target-list tr[data-id="{crosser()[0]["id"]}"]').click()
+            self.shoot("targets", "#target-details")
+            d.find_element(By.ID, "trial-open").click()
+            d.find_element(By.ID, "trial-start").click()
+            wait_for("the trial", lambda: d.find_element(By.ID, "overlay").get_attribute("data-trial") == "on")
+            self.shoot("trial", "#trial")
+        finally:
+            server.stop()
+            d.set_window_size(1024, 768)
+
+    def shoot(self, name, show):
+        for size, (width, height) in SIZES.items():
+            set_page_size(width, height)
+            layout()
+            DRIVER.execute_script("document.querySelector(arguments[0]).scrollIntoView({block: 'end'})", show)
+            save_small(DRIVER, os.path.join(TARGET_SHOTS, f"viewer-{name}-{size}.png"), flashing=True)
+
+
 if __name__ == "__main__":
     if "--screenshot" in sys.argv:
         i = sys.argv.index("--screenshot")
@@ -512,5 +731,9 @@ if __name__ == "__main__":
     if "--viewer-shots" in sys.argv:
         i = sys.argv.index("--viewer-shots")
         VIEWER_SHOTS = sys.argv[i + 1]
+        del sys.argv[i:i + 2]
+    if "--target-shots" in sys.argv:
+        i = sys.argv.index("--target-shots")
+        TARGET_SHOTS = sys.argv[i + 1]
         del sys.argv[i:i + 2]
     serve_support.main()
