@@ -81,7 +81,7 @@ const Command commands[] = {
      "echo; own ship comes from NMEA 0183 (--nmea-in) or the radar. Dangerous within\n"
      "--cpa-limit (default 1 NM) and --tcpa-limit (default 12 min), the first values\n"
      "of the limits the viewer's panel changes. The viewer is the page at the listen\n"
-     "address; docs/server.md describes the server's API and the viewer.",
+     "address; radarctl's documentation describes the server's API and the viewer.",
 #if RADARCTL_SERVE
      radarctl::run_serve},
 #else
