@@ -10,12 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace radarctl {
 namespace fs = std::filesystem;
 namespace {
@@ -131,14 +125,6 @@ std::string free_space_beside(const std::string &path) {
     char text[32];
     std::snprintf(text, sizeof text, unit == 0 ? "%.0f %s" : "%.1f %s", amount, units[unit]);
     return text + std::string(" free in ") + folder.string();
-}
-
-bool stdout_is_terminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stdout)) != 0;
-#else
-    return isatty(fileno(stdout)) != 0;
-#endif
 }
 
 }  // namespace radarctl

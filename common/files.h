@@ -49,7 +49,4 @@ bool make_directories(const std::string &folder, std::string &why);
 // ("1.5 MiB free in demo").
 std::string free_space_beside(const std::string &path);
 
-// Whether standard output is a terminal (progress runs in place there).
-bool stdout_is_terminal();
-
 }  // namespace radarctl

@@ -7,12 +7,6 @@
 // the station announces, requests and orders the gain setting, and the
 // application orders a setting from the station; every sentence both ways is
 // printed and checked. It exits non-zero when a step fails.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <sys/time.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -21,10 +15,13 @@
 
 #include "orvane.h"
 #include "radar.h"
+#include "sockets.h"  // the simulated station's: no system header here
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+namespace net = radarctl::sockets;
+constexpr int patience_ms = 5000;  // a station that hears nothing must not hang the example
 
 int fail(const char *what) {
     std::fprintf(stderr, "FAILED: %s\n", what);
@@ -53,21 +50,33 @@ bool wait_for_notice(int32_t code) {
     return false;
 }
 
+// Waits until `s` can be read (or written); false after the patience.
+bool ready(net::Socket s, bool for_writing) {
+    net::Watch watch{s, for_writing};
+    return net::wait(&watch, 1, patience_ms) && watch.ready;
+}
+
 // The station's side of the conversation, printed as it goes.
-bool station_says(int station, const char *text) {
+bool station_says(net::Socket station, const char *text) {
     std::printf("station -> library: %.*s\n", static_cast<int>(std::strlen(text) - 2), text);
-    return send(station, text, std::strlen(text), MSG_NOSIGNAL) ==
-           static_cast<ssize_t>(std::strlen(text));
+    for (std::size_t sent = 0, size = std::strlen(text); sent < size;) {
+        if (!ready(station, true)) return false;
+        const long n = net::send_some(station, text + sent, size - sent);
+        if (n == net::failed) return false;
+        if (n > 0) sent += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 // Reads one sentence (its text, CR LF and zero byte) and compares it.
-bool station_hears(int station, const char *expected) {
+bool station_hears(net::Socket station, const char *expected) {
     const std::size_t size = std::strlen(expected) + 1;
     char received[96] = {};
     for (std::size_t got = 0; got < size;) {
-        const ssize_t n = recv(station, received + got, size - got, 0);
-        if (n <= 0) return false;
-        got += static_cast<std::size_t>(n);
+        if (!ready(station, false)) return false;
+        const long n = net::receive(station, received + got, size - got);
+        if (n == net::closed || n == net::failed) return false;
+        if (n > 0) got += static_cast<std::size_t>(n);
     }
     std::printf("library -> station: %.*s (%zu bytes with CR LF and the zero byte)\n",
                 static_cast<int>(size - 3), received, size);
@@ -75,20 +84,15 @@ bool station_hears(int station, const char *expected) {
 }
 
 // A listening socket on 127.0.0.1 at a port the system chooses.
-int listen_on_loopback(uint16_t &port) {
-    const int listener = socket(AF_INET, SOCK_STREAM, 0);
-    if (listener < 0) return -1;
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 ||
-        listen(listener, 1) != 0 ||
-        getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
-        close(listener);
-        return -1;
+net::Socket listen_on_loopback(uint16_t &port) {
+    net::Endpoint at, bound;
+    if (!net::start() || !net::to_endpoint("127.0.0.1", 0, at)) return net::no_socket;
+    net::Socket listener = net::listen_at(at, 1);
+    if (listener == net::no_socket || !net::local_endpoint(listener, bound)) {
+        net::close(listener);
+        return net::no_socket;
     }
-    port = ntohs(address.sin_port);
+    port = bound.port;
     return listener;
 }
 
@@ -109,18 +113,15 @@ int main() {
     std::printf("radar library version %s\n", version);
 
     uint16_t port = 0;
-    const int listener = listen_on_loopback(port);
-    if (listener < 0) return fail("no loopback listener");
+    net::Socket listener = listen_on_loopback(port);
+    if (listener == net::no_socket) return fail("no loopback listener");
     std::printf("radar station RADAR1 listening on 127.0.0.1:%u\n", port);
     if (NetSetStation("RADAR1", "127.0.0.1", port) != 0) return fail("station directory");
 
     if (OrvaneInitRadarFunc("RADAR1", &on_notify) != RADAR_OK) return fail("OrvaneInitRadarFunc");
-    const int station = accept(listener, nullptr, nullptr);
-    if (station < 0 || !wait_until_connected()) return fail("no connection to the station");
+    net::Socket station = ready(listener, false) ? net::accept_from(listener) : net::no_socket;
+    if (station == net::no_socket || !wait_until_connected()) return fail("no connection to the station");
     std::printf("session open, source status %d (connected)\n", OrvaneGetRadarSourceStatus());
-
-    const timeval patience{5, 0};  // a station that hears nothing must not hang the example
-    setsockopt(station, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
 
     // The station announces a gain setting: the library applies it to its
     // record and tells the application.
@@ -155,8 +156,8 @@ int main() {
 
     NetShutdown();
     std::printf("session ended, source status %d\n", OrvaneGetRadarSourceStatus());
-    close(station);
-    close(listener);
+    net::close(station);
+    net::close(listener);
     std::printf("ok\n");
     return 0;
 }

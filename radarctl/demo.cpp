@@ -9,6 +9,7 @@
 
 #include "capture.h"
 #include "commands.h"
+#include "console.h"
 #include "files.h"
 #include "orvane.h"
 #include "ppi.h"
@@ -131,7 +132,7 @@ int run_demo(const std::vector<std::string> &args) {
                 static_cast<unsigned long long>(target));
     bool recording_started = false;
     uint64_t recorded_from = 0;  // the revolution count when the recording started
-    const bool interactive = stdout_is_terminal();
+    const bool interactive = radar::platform::stdout_is_terminal();
     uint64_t printed = ~uint64_t{0};
     const auto deadline = Clock::now() + std::chrono::seconds(40);
     // Until one whole revolution after the recording started.
