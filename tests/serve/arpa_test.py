@@ -10,7 +10,6 @@ import json
 import math
 import os
 import time
-import unittest
 
 import serve_support as s
 
@@ -106,22 +105,11 @@ def utc_seconds(text):
     return calendar.timegm(time.strptime(text, "%Y-%m-%dT%H:%M:%SZ"))
 
 
-class Arpa(unittest.TestCase):
+class Arpa(s.SceneServer):
     @classmethod
-    def setUpClass(cls):
-        cls.server = s.Server(source=("--sim", "--scenario", SCENARIO_FILE),
-                              extra=("--cpa-limit", str(CPA_LIMIT_NM), "--tcpa-limit", str(TCPA_LIMIT_MIN)))
-        cls.started = time.monotonic()  # the scene's clock started a moment before
-        cls.port = cls.server.port
-
-    @classmethod
-    def tearDownClass(cls):
-        code = cls.server.stop()
-        if code != 0:
-            raise AssertionError(f"radarctl serve ended with {code} on SIGTERM")
-
-    def scene_time(self):
-        return time.monotonic() - self.started
+    def server_args(cls):
+        return {"source": ("--sim", "--scenario", SCENARIO_FILE),
+                "extra": ("--cpa-limit", str(CPA_LIMIT_NM), "--tcpa-limit", str(TCPA_LIMIT_MIN))}
 
     def targets(self):
         return s.get_json(self.port, "/api/targets")

@@ -52,20 +52,8 @@ def still_open(conns, seconds=1.0):
     return [c for c in conns if c not in closed]
 
 
-class EchoLost(unittest.TestCase):
+class EchoLost(s.BehindSim):
     """The radar's echo stops while its command link stays up."""
-
-    @classmethod
-    def setUpClass(cls):
-        cls.sim = s.Sim()
-        cls.server = s.Server(source=cls.sim.serve_args())
-        cls.port = cls.server.port
-        s.wait_for(lambda: status(cls.port)["echo_state"] == "live", 10, "live echo")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.server.stop()
-        cls.sim.stop()
 
     def test_alarm_raised_acknowledged_and_cleared(self):
         ws = s.WebSocket(self.port)
@@ -122,22 +110,11 @@ class EchoLost(unittest.TestCase):
         s.wait_for(lambda: status(self.port)["range_mismatch"] is None, 5, "no mismatch once the radar alone sends")
 
 
-class AlarmsRankedAndKept(unittest.TestCase):
+class AlarmsRankedAndKept(s.BehindSim):
     """A guard zone alarm is up when the radar falls silent: the dead picture
     heads the list; its alarm, cleared by the echo's return before anyone
     acknowledged it, stays listed; the history tells the whole story."""
-
-    @classmethod
-    def setUpClass(cls):
-        cls.sim = s.Sim(scenario="crossing.json")
-        cls.server = s.Server(source=cls.sim.serve_args())
-        cls.port = cls.server.port
-        s.wait_for(lambda: status(cls.port)["echo_state"] == "live", 10, "live echo")
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.server.stop()
-        cls.sim.stop()
+    scenario = "crossing.json"
 
     def test_ranked_kept_until_acknowledged_and_in_history(self):
         ws = s.WebSocket(self.port)

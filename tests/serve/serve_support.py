@@ -157,6 +157,48 @@ class Sim:
         self.proc.stdout.close()
 
 
+class SceneServer(unittest.TestCase):
+    """One `radarctl serve` for the class's tests, made from `server_args()`
+    (Server's keywords), with the scene's clock; it must end cleanly."""
+
+    @classmethod
+    def server_args(cls):
+        return {}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server(**cls.server_args())
+        cls.started = time.monotonic()  # the scene's clock started a moment before
+        cls.port = cls.server.port
+
+    @classmethod
+    def tearDownClass(cls):
+        code = cls.server.stop()
+        if code != 0:
+            raise AssertionError(f"radarctl serve ended with {code} on SIGTERM")
+
+    def scene_time(self):
+        return time.monotonic() - self.started
+
+
+class BehindSim(unittest.TestCase):
+    """`radarctl serve` in front of a `radarctl sim` of its own (with the
+    class's `scenario`, if any), once its echo is live."""
+    scenario = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sim = Sim(scenario=cls.scenario)
+        cls.server = Server(source=cls.sim.serve_args())
+        cls.port = cls.server.port
+        wait_for(lambda: get_json(cls.port, "/api/status")["echo_state"] == "live", 10, "live echo")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.stop()
+        cls.sim.stop()
+
+
 def recording(path, datagrams=400, lines_per_datagram=8, step=2):
     """Writes a recording of echo datagrams: sweeps `step` apart, scale code 5,
     64 samples, a band of level 5 at samples 16-31; returns its revolutions' count."""

@@ -9,7 +9,6 @@ the sentences checked by an independent parser (pynmea2).
 import json
 import math
 import socket
-import time
 import unittest
 
 import pynmea2
@@ -74,21 +73,10 @@ def targets(port):
     return s.get_json(port, "/api/targets")
 
 
-class Tracking(unittest.TestCase):
+class Tracking(s.SceneServer):
     @classmethod
-    def setUpClass(cls):
-        cls.server = s.Server(scenario=SCENARIO, extra=ACQUIRE_ZONE)
-        cls.started = time.monotonic()
-        cls.port = cls.server.port
-
-    @classmethod
-    def tearDownClass(cls):
-        code = cls.server.stop()
-        if code != 0:
-            raise AssertionError(f"radarctl serve ended with {code} on SIGTERM")
-
-    def scene_time(self):
-        return time.monotonic() - self.started
+    def server_args(cls):
+        return {"scenario": SCENARIO, "extra": ACQUIRE_ZONE}
 
     def test_a_crossing_ship_tracked_with_its_cpa_and_alarm(self):
         crossing = SCENARIO["ships"][0]
