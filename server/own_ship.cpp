@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "json_numbers.h"
 #include "radar.h"
 
 namespace radarctl::serve {
@@ -22,14 +23,6 @@ const char *const part_names[] = {"heading", "velocity", "position"};
 
 double seconds(OwnShip::Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// To `per` parts of the unit, without binary fractions showing (0.1 as 0.1).
-double round_to(double v, double per) { return std::round(v * per) / per; }
-
-// Tenths of a degree, 0 to 359.9.
-double degrees(double v) {
-    const double r = round_to(v, 10);
-    return r >= 360 ? r - 360 : r;
-}
 
 }  // namespace
 
@@ -150,15 +143,15 @@ nlohmann::json OwnShip::describe(Clock::time_point now) const {
             own["heading_deg"] = degrees(f.a);
         } else if (part == velocity) {
             own["course_deg"] = degrees(f.a);
-            own["speed_kn"] = round_to(f.b, 100);
+            own["speed_kn"] = rounded(f.b, 100);
         } else {
-            own["lat"] = round_to(f.a, 1e6);
-            own["lon"] = round_to(f.b, 1e6);
+            own["lat"] = rounded(f.a, 1e6);
+            own["lon"] = rounded(f.b, 1e6);
         }
     }
     own["sources"] = sources;
     own["stale"] = stale;
-    own["age_s"] = oldest < 0 ? nlohmann::json(nullptr) : nlohmann::json(round_to(oldest, 10));
+    own["age_s"] = oldest < 0 ? nlohmann::json(nullptr) : rounded(oldest, 10);
     return own;
 }
 

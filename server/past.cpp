@@ -5,18 +5,13 @@
 #include <iterator>
 #include <numbers>
 
+#include "json_numbers.h"
+
 namespace radarctl::serve {
 namespace {
 
 using json = nlohmann::json;
 constexpr double seconds_per_hour = 3600;
-
-json rounded(double v, double per) { return std::round(v * per) / per; }
-
-json degrees(double v) {
-    const double r = std::round(v * 10) / 10;
-    return r >= 360 ? r - 360 : r;
-}
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "controls.h"
+#include "json_numbers.h"
 #include "meanings.h"
 #include "passing.h"
 #include "radar.h"
@@ -48,17 +49,6 @@ std::string cpa_text(const RadarTrackTarget &t) {
     return "Target " + std::to_string(t.id) + ": " + format("CPA %.2f NM in %.1f min", t.cpa_nm, t.tcpa_min);
 }
 
-// A number to `per` parts of its unit, or null when the tracker has none.
-json rounded(double v, double per) {
-    if (!std::isfinite(v)) return nullptr;
-    return std::round(v * per) / per;
-}
-
-json degrees(double v) {
-    if (!std::isfinite(v)) return nullptr;
-    const double r = std::round(v * 10) / 10;
-    return r >= 360 ? r - 360 : r;
-}
 
 }  // namespace
 
